@@ -1,0 +1,41 @@
+# Set-up and everyday commands. Each target installs what it needs on a fresh
+# Debian machine with Python 3.11: the CGAL and Boost headers (apt), a .venv with
+# the build and test requirements, and the module itself.
+
+PYTHON  ?= python3.11
+VENV    := .venv
+VPY     := $(VENV)/bin/python
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_functions/next.hpp
+
+.PHONY: demo test install system-deps clean
+
+demo: install
+	$(VPY) examples/tour.py
+
+test: install
+	$(VPY) -m pytest
+
+install: system-deps $(VENV)/.requirements
+	$(VPY) -m pip install --quiet .
+
+system-deps:
+	@for h in $(HEADERS); do \
+	  if [ ! -f $$h ]; then \
+	    echo "installing libcgal-dev and libboost-dev"; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq libcgal-dev libboost-dev || exit 1; \
+	    break; \
+	  fi; \
+	done
+
+$(VPY):
+	$(PYTHON) -m venv $(VENV)
+	$(VPY) -m pip install --quiet --upgrade pip
+
+$(VENV)/.requirements: $(VPY) python/requirements-test.txt
+	$(VPY) -m pip install --quiet -r python/requirements-test.txt
+	touch $@
+
+clean:
+	rm -rf build $(VENV)

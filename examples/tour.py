@@ -1,0 +1,30 @@
+"""A short printed tour of planara_core."""
+
+import planara_core as pc
+from planara_core import Point2, Vector2
+
+
+def section(title):
+    print(f"\n== {title} ==")
+
+
+def show(label, value):
+    print(f"{label:<44} {value!r}")
+
+
+section("Points and vectors")
+p, q = Point2(1, 2), Point2(4, 6)
+show("p, q", (p, q))
+show("q - p", q - p)
+show("p + Vector2(0.5, -1)", p + Vector2(0.5, -1))
+show("Vector2(1, 2) * 3", Vector2(1, 2) * 3)
+show("p == Point2(1, 2)  (points compare by identity)", p == Point2(1, 2))
+
+section("Module functions")
+show("squared_distance(1, 2, 4, 6)", pc.squared_distance(1, 2, 4, 6))
+r = pc.orientation(Point2(0, 0), Point2(1, 0), Point2(0, 1))
+show("orientation((0,0), (1,0), (0,1))", r)
+show("  .left_turn()", r.left_turn())
+# Plain doubles, no exact predicates: nearly collinear input is decided by rounding.
+show("orientation of nearly collinear points",
+     pc.orientation(Point2(0.5, 0.5000000000000001), Point2(12, 12), Point2(24, 24)))

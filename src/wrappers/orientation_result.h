@@ -1,0 +1,6 @@
+#pragma once
+#include "module/planara.h"
+
+struct OrientationResult {
+    CGAL::Orientation value;
+};

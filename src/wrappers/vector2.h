@@ -1,0 +1,6 @@
+#pragma once
+#include "module/planara.h"
+
+struct Vector2 {
+    Vector_2 value;
+};

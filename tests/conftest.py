@@ -1,0 +1,28 @@
+import ctypes
+import math
+
+import pytest
+
+_libc = ctypes.CDLL(None)
+
+
+def printf_f(x: float) -> str:
+    """The C library's own "%f" rendering of a double, as an independent reference."""
+    buf = ctypes.create_string_buffer(512)
+    n = _libc.snprintf(buf, len(buf), b"%f", ctypes.c_double(x))
+    assert 0 <= n < len(buf)
+    return buf.value.decode("ascii")
+
+
+def same_float(a: float, b: float) -> bool:
+    """Bit-for-bit equality of doubles except for NaN payloads (NaN matches NaN)."""
+    if math.isnan(a) or math.isnan(b):
+        return math.isnan(a) and math.isnan(b)
+    return a == b and math.copysign(1.0, a) == math.copysign(1.0, b)
+
+
+@pytest.fixture
+def pc():
+    import planara_core
+
+    return planara_core

@@ -1,0 +1,55 @@
+"""Module frame: one exported entry point, import caching, number rendering."""
+
+import importlib
+import math
+import shutil
+import subprocess
+import sys
+
+import pytest
+from hypothesis import given, strategies as st
+
+import planara_core
+from conftest import printf_f
+
+
+def test_reimport_returns_the_cached_module_and_classes():
+    point2 = planara_core.Point2
+    del sys.modules["planara_core"]
+    try:
+        again = importlib.import_module("planara_core")
+    finally:
+        sys.modules["planara_core"] = planara_core
+    assert again is planara_core
+    assert again.Point2 is point2
+
+
+@pytest.mark.skipif(shutil.which("nm") is None, reason="needs binutils' nm")
+def test_only_the_entry_point_is_exported():
+    out = subprocess.run(["nm", "-D", "--defined-only", planara_core.__file__],
+                         capture_output=True, text=True, check=True).stdout
+    exported = {line.split()[-1] for line in out.splitlines() if " T " in line}
+    assert exported == {"PyInit_planara_core"}
+
+
+SPECIAL = [0.0, -0.0, 1.5, -2.0, 1 / 3, 123456.7890123, 1e20, 1e-7, -1e-7, 0.0078125,
+           -0.0000005, 2.5e-7, 1e300, -1.7976931348623157e308, 5e-324, 2.2250738585072014e-308,
+           math.inf, -math.inf, math.nan, -math.nan]
+
+
+@pytest.mark.parametrize("x", SPECIAL)
+def test_numbers_render_as_printf_f(pc, x):
+    text = repr(pc.Point2(x, x))
+    assert text == f"Point2({printf_f(x)}, {printf_f(x)})"
+
+
+@given(st.floats(allow_nan=True, allow_infinity=True))
+def test_any_double_renders_as_printf_f(x):
+    assert repr(planara_core.Vector2(x, -x)) == f"Vector2({printf_f(x)}, {printf_f(-x)})"
+
+
+def test_rendering_examples(pc):
+    assert repr(pc.Point2(1.5, -2)) == "Point2(1.500000, -2.000000)"
+    assert repr(pc.Point2(-0.0, 1e-7)) == "Point2(-0.000000, 0.000000)"
+    assert repr(pc.Vector2(1e20, 2)) == "Vector2(100000000000000000000.000000, 2.000000)"
+    assert len(repr(pc.Point2(1e300, 0))) == len("Point2(, 0.000000)") + 301 + 7
