@@ -14,4 +14,12 @@ PYBIND11_MODULE(planara_core, m) {
     register_vector2(m);
     register_orientation_result(m);  // before orientation(), which returns it
     register_orientation(m);
+    register_bbox2(m);
+    register_direction2(m);  // its Segment2 and Ray2 constructors come last
+    register_line2(m);       // likewise, then the static from_ray
+    register_segment2(m);
+    register_ray2(m);
+    register_triangle2(m);
+    register_circle2(m);
+    register_iso_rectangle2(m);
 }

@@ -1,0 +1,6 @@
+#pragma once
+#include "module/planara.h"
+
+struct Direction2 {
+    Direction_2 value;
+};

@@ -1,0 +1,6 @@
+#pragma once
+#include "module/planara.h"
+
+struct Ray2 {
+    Ray_2 value;
+};

@@ -1,0 +1,6 @@
+#pragma once
+#include "module/planara.h"
+
+struct Triangle2 {
+    Triangle_2 value;
+};
