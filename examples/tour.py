@@ -54,6 +54,7 @@ source, target = seg
 show("  source, target = seg", (source, target))
 show("  .supporting_line()", seg.supporting_line())
 show("  .has_on(Point2(2, 1.5))", seg.has_on(Point2(2, 1.5)))
+show("  .bbox()", seg.bbox())
 ray = Ray2(Point2(1, 1), Vector2(2, 0))
 show("Ray2(Point2(1, 1), Vector2(2, 0))", ray)
 show("  .point(2.5)", ray.point(2.5))

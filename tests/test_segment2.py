@@ -62,6 +62,15 @@ def test_supporting_line_is_the_line_through_source_and_target(s, t):
         assert same_floats((line.a, line.b, line.c), line_through(*s, *t))
 
 
+@given(points, points)
+def test_bbox_keeps_the_source_unless_the_target_lies_strictly_beyond(s, t):
+    box = S(P(*s), P(*t)).bbox()
+    expected = (t[0] if t[0] < s[0] else s[0], t[1] if t[1] < s[1] else s[1],
+                t[0] if s[0] < t[0] else s[0], t[1] if s[1] < t[1] else s[1])
+    assert type(box) is pc.Bbox2
+    assert same_floats((box.xmin, box.ymin, box.xmax, box.ymax), expected)
+
+
 @given(points, points, points, points)
 def test_equality_compares_all_four_coordinates(s, t, u, v):
     equal = s[0] == u[0] and s[1] == u[1] and t[0] == v[0] and t[1] == v[1]
