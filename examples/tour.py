@@ -29,6 +29,26 @@ show("  .left_turn()", r.left_turn())
 show("orientation of nearly collinear points",
      pc.orientation(Point2(0.5, 0.5000000000000001), Point2(12, 12), Point2(24, 24)))
 
+section("Bounding boxes")
+a, b = pc.Bbox2(0, 0, 2, 1), pc.Bbox2(1, -1, 3, 0.5)
+show("a, b", (a, b))
+show("a + b  (union)", a + b)
+show("a.do_overlap(b)", a.do_overlap(b))
+show("a.do_overlap(Bbox2(2, 1, 4, 4))  (touching)", a.do_overlap(pc.Bbox2(2, 1, 4, 4)))
+show("Bbox2()  (empty, neutral for +)", pc.Bbox2())
+c = a
+a += b  # c is the old object, enlarged in place; a is a new equal box
+show("c after a += b", c)
+a.scale(0.5)
+show("a.scale(0.5)  (about the centre)", a)
+d = pc.Bbox2(0, 0, 1, 1)
+d.dilate(1)  # one representable double outwards on every side
+show("Bbox2(0, 0, 1, 1).dilate(1): xmin, xmax", (d.xmin, d.xmax))
+try:
+    pc.Bbox2(0, 0, 1.7976931348623157e308, 1).dilate(1)
+except OverflowError as e:
+    show("dilating the largest double", f"OverflowError: {e}")
+
 section("Directions and lines")
 show("sorted directions (counterclockwise)",
      sorted([Direction2(0, -1), Direction2(-1, 0), Direction2(1, 1), Direction2(1, 0)]))
