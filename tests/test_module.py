@@ -48,6 +48,25 @@ def test_any_double_renders_as_printf_f(x):
     assert repr(planara_core.Vector2(x, -x)) == f"Vector2({printf_f(x)}, {printf_f(-x)})"
 
 
+# An exact tie at the sixth decimal needs a fraction of n/128 with n odd (round
+# half to even); 1 - 2**-30 and its kind carry into the integer part; the
+# integer fast path ends at 2**63.
+TIES_AND_CARRIES = [1 / 128, 3 / 128, 5 / 128, 127 / 128, 1 + 1 / 128, 12345 + 3 / 128,
+                    2.0 ** 40 + 1 / 128, 1 - 2.0 ** -30, 9 + (1 - 2.0 ** -25), 0.99999949999999994,
+                    2.0 ** 63, 2.0 ** 63 - 1024, 2.0 ** 64, 7 / 2 ** 21]
+dyadics = st.builds(lambda m, k: m / 2.0 ** k, st.integers(-2**53, 2**53), st.integers(0, 80))
+
+
+@pytest.mark.parametrize("x", TIES_AND_CARRIES)
+def test_ties_carries_and_large_integers_render_as_printf_f(pc, x):
+    assert repr(pc.Point2(x, -x)) == f"Point2({printf_f(x)}, {printf_f(-x)})"
+
+
+@given(dyadics)
+def test_dyadic_fractions_render_as_printf_f(x):
+    assert repr(planara_core.Point2(x, -x)) == f"Point2({printf_f(x)}, {printf_f(-x)})"
+
+
 def test_rendering_examples(pc):
     assert repr(pc.Point2(1.5, -2)) == "Point2(1.500000, -2.000000)"
     assert repr(pc.Point2(-0.0, 1e-7)) == "Point2(-0.000000, 0.000000)"

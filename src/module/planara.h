@@ -7,6 +7,10 @@
 #include <CGAL/Simple_cartesian.h>
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -48,26 +52,90 @@ inline int result_code(Code c) {
     return static_cast<int>(c);
 }
 
-// Writes x exactly as printf("%f") does: full integer part, six decimals,
-// round to nearest, "inf"/"nan" with their sign.
-inline void append_number(std::string &out, double x) {
-    // 1 sign + 309 integer digits + point + 6 decimals fits with room to spare.
-    char buf[352];
-    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 6);
-    out.append(buf, res.ptr);
+// Longest text of one number: sign, 309 integer digits, point, six decimals.
+inline constexpr std::size_t max_number_chars = 1 + 309 + 1 + 6;
+
+// Writes x at p exactly as printf("%f") does: full integer part, six decimals
+// rounded to nearest with ties to even, "inf"/"nan" with their sign. Returns
+// the end of the text. Finite values below 2^63 in magnitude (all but the
+// rarest) take an exact integer path; the rest go to the standard library.
+inline char *write_number(char *p, double x) {
+    const double a = std::fabs(x);
+    if (!(a < 0x1p63)) {
+        return std::to_chars(p, p + max_number_chars, x, std::chars_format::fixed, 6).ptr;
+    }
+    if (std::signbit(x)) {
+        *p++ = '-';
+    }
+    // Both steps are exact: the integer part of a double below 2^63 is a
+    // double, and so is the remaining fraction.
+    std::uint64_t whole = static_cast<std::uint64_t>(a);
+    const double fraction = a - static_cast<double>(whole);
+    // fraction = m * 2^-shift exactly, with shift >= 53 since fraction < 1;
+    // the six decimals are m * 10^6 * 2^-shift rounded to an integer.
+    std::uint64_t bits;
+    std::memcpy(&bits, &fraction, sizeof bits);
+    const auto exponent = static_cast<unsigned>(bits >> 52);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    unsigned shift = 1074;
+    if (exponent != 0) {
+        m |= std::uint64_t{1} << 52;
+        shift = 1075 - exponent;
+    }
+    std::uint64_t decimals = 0;
+    if (shift < 74) {  // otherwise m * 10^6 < 2^73 <= half a unit: rounds to 0
+        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * 1000000;
+        decimals = static_cast<std::uint64_t>(scaled >> shift);
+        const unsigned __int128 rest = scaled - (static_cast<unsigned __int128>(decimals) << shift);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        if (rest > half || (rest == half && (decimals & 1))) {
+            ++decimals;
+        }
+        if (decimals == 1000000) {
+            decimals = 0;
+            ++whole;
+        }
+    }
+    p = std::to_chars(p, p + 20, whole).ptr;
+    *p++ = '.';
+    static constexpr char pairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    const auto digits = static_cast<unsigned>(decimals);
+    std::memcpy(p, pairs + 2 * (digits / 10000), 2);
+    std::memcpy(p + 2, pairs + 2 * (digits / 100 % 100), 2);
+    std::memcpy(p + 4, pairs + 2 * (digits % 100), 2);
+    return p + 6;
 }
 
-inline void append_part(std::string &out, double x) { append_number(out, x); }
-inline void append_part(std::string &out, std::string_view s) { out.append(s); }
+namespace detail {
+
+inline std::size_t max_chars(double) { return max_number_chars; }
+inline std::size_t max_chars(std::string_view s) { return s.size(); }
+inline char *write_part(char *p, double x) { return write_number(p, x); }
+inline char *write_part(char *p, std::string_view s) {
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+}
+
+}  // namespace detail
 
 // Builds a text form from literal pieces and doubles, e.g.
-// render("Point2(", x, ", ", y, ")").
+// render("Point2(", x, ", ", y, ")"), in a buffer on the stack (the heap only
+// for texts that could outgrow it), straight into a Python str.
 template <class... Parts>
-inline std::string render(const Parts &...parts) {
-    std::string out;
-    out.reserve(64);
-    (append_part(out, parts), ...);
-    return out;
+inline py::str render(const Parts &...parts) {
+    char local[1024];
+    std::unique_ptr<char[]> large;
+    char *begin = local;
+    if (const std::size_t bound = (detail::max_chars(parts) + ...); bound > sizeof local) {
+        large.reset(new char[bound]);
+        begin = large.get();
+    }
+    char *end = begin;
+    ((end = detail::write_part(end, parts)), ...);
+    return py::str(begin, static_cast<std::size_t>(end - begin));
 }
 
 }  // namespace planara

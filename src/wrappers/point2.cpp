@@ -9,7 +9,7 @@ double x(const Point2 &p) { return p.value.x(); }
 double y(const Point2 &p) { return p.value.y(); }
 Vector2 sub(const Point2 &p, const Point2 &q) { return {p.value - q.value}; }
 Point2 add(const Point2 &p, const Vector2 &v) { return {p.value + v.value}; }
-std::string repr(const Point2 &p) {
+py::str repr(const Point2 &p) {
     return planara::render("Point2(", p.value.x(), ", ", p.value.y(), ")");
 }
 

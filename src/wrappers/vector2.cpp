@@ -8,7 +8,7 @@ double y(const Vector2 &v) { return v.value.y(); }
 Vector2 add(const Vector2 &u, const Vector2 &v) { return {u.value + v.value}; }
 // v * s and s * v are the same product, with the vector on the left.
 Vector2 scale(const Vector2 &v, double s) { return {v.value * s}; }
-std::string repr(const Vector2 &v) {
+py::str repr(const Vector2 &v) {
     return planara::render("Vector2(", v.value.x(), ", ", v.value.y(), ")");
 }
 
