@@ -8,13 +8,18 @@ VPY     := $(VENV)/bin/python
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_functions/next.hpp
 
-.PHONY: demo test install system-deps clean
+.PHONY: demo test bench install system-deps clean
 
 demo: install
 	$(VPY) examples/tour.py
 
 test: install
 	$(VPY) -m pytest
+
+# One table: planara_core against plain Python, shapely 2.x and the binding
+# layer's floor (see benchmarks/run.py; options through BENCH_ARGS).
+bench: install $(VENV)/.bench
+	$(VPY) benchmarks/run.py $(BENCH_ARGS)
 
 # The build requirements live in .venv and the build tree in build/, so a
 # rebuild compiles only what changed.
@@ -37,6 +42,13 @@ $(VPY):
 
 $(VENV)/.requirements: $(VPY) python/requirements-build.txt python/requirements-test.txt
 	$(VPY) -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
+	touch $@
+
+# shapely for the comparison, and the floor: a minimal binding built with the
+# same pybind11 (the one in .venv) and the same flags as the module.
+$(VENV)/.bench: $(VENV)/.requirements $(wildcard benchmarks/floor/*)
+	$(VPY) -m pip install --quiet "shapely>=2,<3"
+	$(VPY) -m pip install --quiet --no-build-isolation -C build-dir=$(CURDIR)/build/floor ./benchmarks/floor
 	touch $@
 
 clean:
