@@ -1,0 +1,35 @@
+"""Typed use of planara_core, checked by mypy against the installed stub and also run.
+
+Lines marked `# type: ignore[...]` are misuse that the stub must reject: mypy runs
+with warn_unused_ignores, so a stub that stopped rejecting one fails the check.
+Those lines sit in functions that are checked but never called.
+"""
+
+from collections.abc import Iterator
+from typing import assert_type
+
+from planara_core import OrientationResult, Point2, Vector2, orientation, squared_distance
+
+p, q = Point2(1, 2), Point2(4.5, True)
+assert_type(p.x, float)
+assert_type(q - p, Vector2)
+assert_type(p + Vector2(0.5, -1), Point2)
+assert_type(Vector2(1, 2) * 3, Vector2)
+assert_type(3 * Vector2(1, 2), Vector2)
+assert_type(Vector2(1, 2) + Vector2(0, 1), Vector2)
+assert_type(squared_distance(0, 0, x2=3, y2=4.0), float)
+turn = orientation(p1=p, p2=q, p3=Point2(0, 0))
+assert_type(turn, OrientationResult)
+assert_type(turn.left_turn(), bool)
+assert_type(repr(turn), str)
+points = {p, q}  # points hash by identity
+
+
+def _misuse() -> None:
+    Point2(x=1, y=2)  # type: ignore[call-arg]
+    Point2("1", 2)  # type: ignore[arg-type]
+    p.x = 3.0  # type: ignore[misc]
+    p + p  # type: ignore[operator]
+    Vector2(1, 2) * Vector2(1, 2)  # type: ignore[operator]
+    orientation(p, q)  # type: ignore[call-arg]
+    squared_distance(0, 0, 3, None)  # type: ignore[arg-type]
