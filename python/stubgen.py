@@ -101,7 +101,7 @@ def overloads_of(func, name):
             found.append([line.split(". ", 1)[1] if line[0].isdigit() else line, []])
         elif found:
             found[-1][1].append(line)
-        else:
+        elif line:
             raise StubError(f"{name}: no signature at the head of its docstring")
     result = []
     for sig, doc in found:

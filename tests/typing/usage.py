@@ -8,7 +8,8 @@ Those lines sit in functions that are checked but never called.
 from collections.abc import Iterator
 from typing import assert_type
 
-from planara_core import OrientationResult, Point2, Vector2, orientation, squared_distance
+from planara_core import (Bbox2, OrientationResult, Point2, Vector2, orientation,
+                          squared_distance)
 
 p, q = Point2(1, 2), Point2(4.5, True)
 assert_type(p.x, float)
@@ -24,6 +25,14 @@ assert_type(turn.left_turn(), bool)
 assert_type(repr(turn), str)
 points = {p, q}  # points hash by identity
 
+box = Bbox2(xmin=0, ymin=0, xmax=1, ymax=1)
+box += Bbox2()
+assert_type(box + Bbox2(1, 1, 2, 2.5), Bbox2)
+assert_type(box.max(0), float)
+assert_type(box.do_overlap(other=Bbox2()), bool)
+box.scale(2)
+box.dilate(dist=1)
+
 
 def _misuse() -> None:
     Point2(x=1, y=2)  # type: ignore[call-arg]
@@ -33,3 +42,7 @@ def _misuse() -> None:
     Vector2(1, 2) * Vector2(1, 2)  # type: ignore[operator]
     orientation(p, q)  # type: ignore[call-arg]
     squared_distance(0, 0, 3, None)  # type: ignore[arg-type]
+    box.xmin = 0.0  # type: ignore[misc]
+    box + p  # type: ignore[operator]
+    box.do_overlap(p)  # type: ignore[arg-type]
+    Bbox2(0, 0, 1)  # type: ignore[call-overload]
