@@ -19,9 +19,11 @@ demo: install
 test: install
 	$(VPY) -m pytest
 
+# The build requirements live in .venv and the build tree in build/, so a
+# rebuild compiles only what changed.
 install: system-deps $(VENV)/.requirements
 	rm -f $(WHEELHOUSE)/planara_core-*.whl
-	$(VPY) -m pip wheel --quiet --no-deps --wheel-dir $(WHEELHOUSE) .
+	$(VPY) -m pip wheel --quiet --no-deps --no-build-isolation --wheel-dir $(WHEELHOUSE) .
 	$(VPY) -m pip install --quiet --no-deps --force-reinstall $(WHEELHOUSE)/planara_core-*.whl
 
 # Rewrites python/planara_core.pyi from the installed module; commit the result.
@@ -46,8 +48,8 @@ $(VPY):
 	$(PYTHON) -m venv $(VENV)
 	$(VPY) -m pip install --quiet --upgrade pip
 
-$(VENV)/.requirements: $(VPY) python/requirements-test.txt
-	$(VPY) -m pip install --quiet -r python/requirements-test.txt
+$(VENV)/.requirements: $(VPY) python/requirements-build.txt python/requirements-test.txt
+	$(VPY) -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
 	touch $@
 
 clean:
