@@ -8,8 +8,8 @@ Those lines sit in functions that are checked but never called.
 from collections.abc import Iterator
 from typing import assert_type
 
-from planara_core import (Bbox2, OrientationResult, Point2, Vector2, orientation,
-                          squared_distance)
+from planara_core import (Bbox2, Direction2, Line2, OrientationResult, Point2, Ray2, Segment2,
+                          Vector2, orientation, squared_distance)
 
 p, q = Point2(1, 2), Point2(4.5, True)
 assert_type(p.x, float)
@@ -33,6 +33,24 @@ assert_type(box.do_overlap(other=Bbox2()), bool)
 box.scale(2)
 box.dilate(dist=1)
 
+d = Direction2(x=1, y=0)
+assert_type(sorted([d, Direction2(Vector2(0, 1)), -d]), list[Direction2])
+assert_type(d.counterclockwise_in_between(d1=d, d2=d.opposite()), bool)
+assert_type(d.delta(0), float)
+
+seg = Segment2(p, q)
+line = Line2(seg)
+assert_type(line, Line2)
+assert_type(Line2(a=1, b=2, c=3).perpendicular(p=p), Line2)
+assert_type(line.oriented_side(p), int)
+assert_type(seg.bbox(), Bbox2)
+assert_type(iter(seg), Iterator[Point2])
+start, end = seg
+assert_type(end, Point2)
+ray = Ray2(p=p, v=Vector2(1, 0))
+assert_type(Line2.from_ray(r=ray), Line2)
+assert_type(ray.point(i=0.5), Point2)
+
 
 def _misuse() -> None:
     Point2(x=1, y=2)  # type: ignore[call-arg]
@@ -46,3 +64,7 @@ def _misuse() -> None:
     box + p  # type: ignore[operator]
     box.do_overlap(p)  # type: ignore[arg-type]
     Bbox2(0, 0, 1)  # type: ignore[call-overload]
+    d < p  # type: ignore[operator]
+    Segment2(p, q).has_on(p=p)  # type: ignore[call-arg]
+    Ray2(p, line=line)  # type: ignore[call-overload]
+    line.point(None)  # type: ignore[arg-type]
