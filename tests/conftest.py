@@ -2,6 +2,7 @@ import ctypes
 import math
 
 import pytest
+from hypothesis import strategies as st
 
 _libc = ctypes.CDLL(None)
 
@@ -19,6 +20,20 @@ def same_float(a: float, b: float) -> bool:
     if math.isnan(a) or math.isnan(b):
         return math.isnan(a) and math.isnan(b)
     return a == b and math.copysign(1.0, a) == math.copysign(1.0, b)
+
+
+def reference_orientation(a, b, c):
+    """Orientation of three (x, y) tuples by comparing the two products; NaN gives 0."""
+    left = (c[0] - a[0]) * (b[1] - a[1])
+    right = (b[0] - a[0]) * (c[1] - a[1])
+    return -1 if left > right else 1 if right > left else 0
+
+
+# Coordinates for shape properties: mostly a few small values, so that shared
+# vertices, collinear points and points on boundaries come up often.
+coordinates = st.one_of(st.sampled_from([-1.0, -0.0, 0.0, 0.5, 1.0, 2.0, math.inf, math.nan]),
+                        st.floats(allow_nan=True, allow_infinity=True))
+points = st.tuples(coordinates, coordinates)
 
 
 @pytest.fixture
