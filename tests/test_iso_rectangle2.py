@@ -103,3 +103,26 @@ def test_equality_text_form_and_operand_types():
                 lambda: r.bounded_side((0, 0)), lambda: r[1.0], lambda: r.vertex(2**31)):
         with pytest.raises(TypeError):
             bad()
+
+
+@given(rectangles)
+def test_bbox_sorts_each_stored_pair(r):
+    xmin, ymin, xmax, ymax = bounds(r)
+    lo = lambda a, b: b if a > b else a
+    hi = lambda a, b: b if b > a else a
+    b = r.bbox()
+    expected = (lo(xmin, xmax), lo(ymin, ymax), hi(xmin, xmax), hi(ymin, ymax))
+    assert all(map(same_float, (b.xmin, b.ymin, b.xmax, b.ymax), expected))
+
+
+@given(coordinates, coordinates, coordinates, coordinates)
+def test_a_box_is_sorted_like_four_numbers(a, b, c, d):
+    r = pc.IsoRectangle2(bbox=pc.Bbox2(a, b, c, d))
+    assert all(map(same_float, bounds(r), bounds(pc.IsoRectangle2(a, b, c, d))))
+
+
+def test_bbox_of_a_reversed_rectangle():
+    r = pc.IsoRectangle2(P(2, 0), P(0, 0), P(0, 0), P(0, 1))
+    assert (r.area(), r.is_degenerate(), r.bounded_side(P(1, 0.5))) == (-2.0, False, -1)
+    assert r.bbox() == pc.Bbox2(0, 0, 2, 1)
+    assert bounds(pc.IsoRectangle2(pc.Bbox2(3, 4, 1, 1))) == (1, 1, 3, 4)
