@@ -16,8 +16,10 @@ demo: install
 test: install
 	$(VPY) -m pytest
 
+# The build requirements live in .venv and the build tree in build/, so a
+# rebuild compiles only what changed.
 install: system-deps $(VENV)/.requirements
-	$(VPY) -m pip install --quiet .
+	$(VPY) -m pip install --quiet --no-build-isolation .
 
 system-deps:
 	@for h in $(HEADERS); do \
@@ -33,8 +35,8 @@ $(VPY):
 	$(PYTHON) -m venv $(VENV)
 	$(VPY) -m pip install --quiet --upgrade pip
 
-$(VENV)/.requirements: $(VPY) python/requirements-test.txt
-	$(VPY) -m pip install --quiet -r python/requirements-test.txt
+$(VENV)/.requirements: $(VPY) python/requirements-build.txt python/requirements-test.txt
+	$(VPY) -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
 	touch $@
 
 clean:

@@ -2,10 +2,11 @@
 // in place (dilate, scale, +=).
 #include "wrappers/bbox2.h"
 
-#include <boost/math/special_functions/next.hpp>
+#include "wrappers/bbox2_dilate.h"
 
 #include <climits>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -29,24 +30,27 @@ void dilate(Bbox2 &b, int dist) {
         // -dist would overflow.
         throw std::invalid_argument("dist must be greater than -2147483648");
     }
-    using boost::math::float_advance;
+    using planara::advance_doubles;
     const CGAL::Bbox_2 &v = b.value;
-    const double x0 = float_advance(v.xmin(), -dist);
-    const double y0 = float_advance(v.ymin(), -dist);
-    const double x1 = float_advance(v.xmax(), dist);
-    const double y1 = float_advance(v.ymax(), dist);
+    const double x0 = advance_doubles(v.xmin(), -dist);
+    const double y0 = advance_doubles(v.ymin(), -dist);
+    const double x1 = advance_doubles(v.xmax(), dist);
+    const double y1 = advance_doubles(v.ymax(), dist);
     b.value = CGAL::Bbox_2(x0, y0, x1, y1);
 }
 
-// Half the extent times the factor, on both sides of the centre, in exactly
-// this order of operations: no shortcut for factor 1.
+// Scales [lo, hi] about its centre in exactly this order of operations. There
+// is no shortcut for factor 1, so bounds may move in their last bits.
+std::pair<double, double> scaled(double lo, double hi, double factor) {
+    const double half = ((hi - lo) / 2) * factor;
+    const double mid = (hi + lo) / 2;
+    return {mid - half, half + mid};
+}
+
 void scale(Bbox2 &b, double factor) {
-    const CGAL::Bbox_2 &v = b.value;
-    const double hx = ((v.xmax() - v.xmin()) / 2) * factor;
-    const double mx = (v.xmax() + v.xmin()) / 2;
-    const double hy = ((v.ymax() - v.ymin()) / 2) * factor;
-    const double my = (v.ymax() + v.ymin()) / 2;
-    b.value = CGAL::Bbox_2(mx - hx, my - hy, hx + mx, hy + my);
+    const auto [x0, x1] = scaled(b.value.xmin(), b.value.xmax(), factor);
+    const auto [y0, y1] = scaled(b.value.ymin(), b.value.ymax(), factor);
+    b.value = CGAL::Bbox_2(x0, y0, x1, y1);
 }
 
 // The boxes are closed: touching boxes overlap, NaN bounds never separate.
