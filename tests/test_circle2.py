@@ -9,7 +9,7 @@ import pytest
 from hypothesis import given, strategies as st
 
 import planara_core as pc
-from conftest import coordinates, points, reference_orientation, same_float
+from conftest import coords, points, reference_orientation, same_floats
 
 P = pc.Point2
 nan = math.nan
@@ -39,7 +39,7 @@ def state(c):
     ((P(0, 0), P(1, 1), P(2, 2)), {}, (-math.inf, math.inf, math.inf, 0)),
 ])
 def test_constructors(args, kwargs, expected):
-    assert all(map(same_float, state(pc.Circle2(*args, **kwargs)), expected))
+    assert same_floats(state(pc.Circle2(*args, **kwargs)), expected)
 
 
 @pytest.mark.parametrize("args", [
@@ -67,13 +67,13 @@ def test_three_point_circle_is_the_circumcircle_formula(p, q, r):
     cy = p[1] - ieee_div(drx * q2 - dqx * r2, den)
     s = (p[0] - cx) * (p[0] - cx) + (p[1] - cy) * (p[1] - cy)
     expected = (cx, cy, s, reference_orientation(p, q, r))
-    assert all(map(same_float, state(pc.Circle2(P(*p), P(*q), P(*r))), expected))
+    assert same_floats(state(pc.Circle2(P(*p), P(*q), P(*r))), expected)
 
 
 circles = st.one_of(
-    st.builds(pc.Circle2, st.builds(P, coordinates, coordinates), coordinates,
+    st.builds(pc.Circle2, st.builds(P, coords, coords), coords,
               st.integers(-2, 2)),
-    st.builds(pc.Circle2, *[st.builds(P, coordinates, coordinates)] * 3))
+    st.builds(pc.Circle2, *[st.builds(P, coords, coords)] * 3))
 
 
 @given(circles, points)
@@ -140,7 +140,7 @@ def box(c):
 ])
 def test_bbox_is_rounded_outward_and_restores_the_rounding_mode(center, s, expected):
     assert libc.fegetround() == FE_TONEAREST and rounds_to_nearest()
-    assert all(map(same_float, box(pc.Circle2(P(*center), s)), expected))
+    assert same_floats(box(pc.Circle2(P(*center), s)), expected)
     assert libc.fegetround() == FE_TONEAREST and rounds_to_nearest()
 
 

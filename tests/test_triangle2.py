@@ -7,7 +7,7 @@ import pytest
 from hypothesis import given, strategies as st
 
 import planara_core as pc
-from conftest import points, reference_orientation as orient, same_float
+from conftest import ordered, points, reference_orientation as orient, same_float, same_floats, xy
 
 P = pc.Point2
 int32 = st.integers(-2**31, 2**31 - 1)
@@ -18,14 +18,7 @@ def triangle(*vertices):
 
 
 def on_edge(a, b, p):
-    if orient(a, b, p) != 0:
-        return False
-    for k in (0, 1):
-        if a[k] < p[k]:
-            return not b[k] < p[k]
-        if p[k] < a[k]:
-            return not p[k] < b[k]
-    return True
+    return orient(a, b, p) == 0 and ordered(a, p, b)
 
 
 def reference_sides(v, p):
@@ -55,7 +48,7 @@ def test_orientation_sides_and_area_follow_the_plain_formulas(v, p):
 def test_every_index_selects_the_vertex_with_remainder_in_0_to_2(i):
     t = triangle((0, 0), (1, 0), (0, 1))
     expected = [(0, 0), (1, 0), (0, 1)][i % 3]
-    assert (t[i].x, t[i].y) == (t.vertex(i=i).x, t.vertex(i).y) == expected
+    assert xy(t[i]) == xy(t.vertex(i=i)) == expected
 
 
 # Few distinct vertices, so that repeated vertices, signed zeros and NaN meet often.
@@ -75,7 +68,7 @@ def test_equality_matches_the_first_vertex_then_the_rotation(v, perm):
 def test_opposite_swaps_the_last_two_vertices():
     t = triangle((0, 0), (1, 0), (0, 1))
     o = t.opposite()
-    assert [(p.x, p.y) for p in o] == [(0, 0), (0, 1), (1, 0)]
+    assert list(map(xy, o)) == [(0, 0), (0, 1), (1, 0)]
     assert (o.orientation(), o.area(), o.oriented_side(P(0.2, 0.2))) == (-1, -0.5, -1)
     assert o.bounded_side(P(0.2, 0.2)) == 1
 
@@ -83,7 +76,7 @@ def test_opposite_swaps_the_last_two_vertices():
 def test_iteration_yields_the_three_vertices_once():
     t = pc.Triangle2(p=P(0, 0), q=P(1, 0), r=P(0, 1.5))
     a, b, c = t
-    assert [(p.x, p.y) for p in (a, b, c)] == [(0, 0), (1, 0), (0, 1.5)]
+    assert list(map(xy, (a, b, c))) == [(0, 0), (1, 0), (0, 1.5)]
     assert len(list(itertools.islice(t, 10))) == 3
     assert a is not t[0] and P(0, 0) not in t  # new objects, identity equality
     with pytest.raises(TypeError):
@@ -108,4 +101,4 @@ def test_bbox_folds_the_vertices_in_order(v):
             lo[k] = p[k] if p[k] < lo[k] else lo[k]
             hi[k] = p[k] if p[k] > hi[k] else hi[k]
     b = triangle(*v).bbox()
-    assert all(map(same_float, (b.xmin, b.ymin, b.xmax, b.ymax), lo + hi))
+    assert same_floats((b.xmin, b.ymin, b.xmax, b.ymax), lo + hi)
