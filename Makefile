@@ -15,6 +15,8 @@ WHEELHOUSE := build/wheelhouse
 
 demo: install
 	$(VPY) examples/tour.py
+	@echo
+	$(VPY) examples/picture.py build/picture.svg
 
 test: install
 	$(VPY) -m pytest

@@ -58,9 +58,12 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
     assert meta.get_all("Requires-Dist") is None
 
 
-def test_tour_runs_from_the_wheel(fresh_python, tmp_path):
+def test_tour_and_picture_run_from_the_wheel(fresh_python, tmp_path):
     where = run_isolated(fresh_python, "import planara_core; print(planara_core.__file__)",
                          tmp_path)
     assert pathlib.Path(where.strip()).is_relative_to(fresh_python.parents[1])
     tour = run_isolated(fresh_python, (ROOT / "examples" / "tour.py").read_text(), tmp_path)
     assert "== Points and vectors ==" in tour
+    out = run_isolated(fresh_python, (ROOT / "examples" / "picture.py").read_text(), tmp_path,
+                       "out.svg")
+    assert (tmp_path / "out.svg").read_text().startswith("<svg") and "out.svg" in out

@@ -8,8 +8,9 @@ Those lines sit in functions that are checked but never called.
 from collections.abc import Iterator
 from typing import assert_type
 
-from planara_core import (Bbox2, Direction2, Line2, OrientationResult, Point2, Ray2, Segment2,
-                          Vector2, orientation, squared_distance)
+from planara_core import (Bbox2, Circle2, Direction2, IsoRectangle2, Line2, OrientationResult,
+                          Point2, Ray2, Segment2, Triangle2, Vector2, orientation,
+                          squared_distance)
 
 p, q = Point2(1, 2), Point2(4.5, True)
 assert_type(p.x, float)
@@ -51,6 +52,22 @@ ray = Ray2(p=p, v=Vector2(1, 0))
 assert_type(Line2.from_ray(r=ray), Line2)
 assert_type(ray.point(i=0.5), Point2)
 
+tri = Triangle2(p=p, q=q, r=Point2(0, 5))
+assert_type(tri.area(), float)
+assert_type(tri.bounded_side(p=p), int)
+assert_type(tri[-1], Point2)
+assert_type(list(tri), list[Point2])
+assert_type(tri.bbox() + seg.bbox(), Bbox2)
+circle = Circle2(p, q, Point2(0, 5))
+assert_type(Circle2(center=p, squared_radius=4.0, orientation=-1).opposite(), Circle2)
+assert_type(Circle2(p, orientation=-1).is_degenerate(), bool)
+assert_type(circle.center(), Point2)
+rect = IsoRectangle2(circle.bbox())
+assert_type(IsoRectangle2(min_x=0, min_y=0, max_x=2, max_y=1) == rect, bool)
+assert_type(rect.min_coord(1), float)
+for corner in rect:
+    assert_type(corner, Point2)
+
 
 def _misuse() -> None:
     Point2(x=1, y=2)  # type: ignore[call-arg]
@@ -68,3 +85,8 @@ def _misuse() -> None:
     Segment2(p, q).has_on(p=p)  # type: ignore[call-arg]
     Ray2(p, line=line)  # type: ignore[call-overload]
     line.point(None)  # type: ignore[arg-type]
+    tri.vertex(i="0")  # type: ignore[arg-type]
+    circle == rect  # type: ignore[operator]
+    Circle2(p, 2.0, "ccw")  # type: ignore[call-overload]
+    rect.xmin = 0  # type: ignore[method-assign, assignment]
+    IsoRectangle2(p, q, p)  # type: ignore[call-overload]
