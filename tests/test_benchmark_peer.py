@@ -5,7 +5,7 @@ import pathlib
 import sys
 
 import pytest
-from hypothesis import given, strategies as st
+from hypothesis import given, reject, strategies as st
 
 import planara_core as pc
 from conftest import coords, same_float
@@ -73,5 +73,8 @@ def test_peer_agrees_with_planara_core(name, xs):
         ours = run(pc, *[pc.Point2(*xs[i:i + 2]) for i in range(0, 8, 2)])
     except AttributeError as missing:  # a class not registered yet
         pytest.skip(str(missing))
-    theirs = run(peer, *[peer.Point2(*xs[i:i + 2]) for i in range(0, 8, 2)])
+    try:
+        theirs = run(peer, *[peer.Point2(*xs[i:i + 2]) for i in range(0, 8, 2)])
+    except ZeroDivisionError:  # plain Python raises where doubles give inf or NaN
+        reject()
     assert same(ours, theirs), (ours, theirs)
