@@ -39,6 +39,8 @@ def count(op_name, impl, calls):
 
 
 def per_call(op_name, impl, calls):
+    if op_name.startswith("classify"):  # a run classifies 100 points
+        calls = max(1, calls // 100)
     return (count(op_name, impl, 2 * calls) - count(op_name, impl, calls)) / calls
 
 

@@ -65,7 +65,7 @@ Bbox2 iadd(Bbox2 &a, const Bbox2 &b) {
 }
 bool eq(const Bbox2 &a, const Bbox2 &b) { return a.value == b.value; }
 bool ne(const Bbox2 &a, const Bbox2 &b) { return a.value != b.value; }
-std::string repr(const Bbox2 &b) {
+py::str repr(const Bbox2 &b) {
     const CGAL::Bbox_2 &v = b.value;
     return planara::render("Bbox2(", v.xmin(), ", ", v.ymin(), ", ", v.xmax(), ", ", v.ymax(),
                            ")");

@@ -38,7 +38,7 @@ Circle2 opposite(const Circle2 &c) { return {c.value.opposite()}; }
 Bbox2 bbox(const Circle2 &c) { return {c.value.bbox()}; }
 bool eq(const Circle2 &c, const Circle2 &d) { return c.value == d.value; }
 bool ne(const Circle2 &c, const Circle2 &d) { return c.value != d.value; }
-std::string repr(const Circle2 &c) {
+py::str repr(const Circle2 &c) {
     const Point_2 &o = c.value.center();
     return planara::render("Circle2(center=(", o.x(), ", ", o.y(),
                            "), squared_radius=", c.value.squared_radius(), ")");

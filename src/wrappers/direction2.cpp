@@ -31,7 +31,7 @@ bool lt(const Direction2 &d, const Direction2 &e) { return d.value < e.value; }
 bool gt(const Direction2 &d, const Direction2 &e) { return d.value > e.value; }
 bool le(const Direction2 &d, const Direction2 &e) { return d.value <= e.value; }
 bool ge(const Direction2 &d, const Direction2 &e) { return d.value >= e.value; }
-std::string repr(const Direction2 &d) {
+py::str repr(const Direction2 &d) {
     return planara::render("Direction2(", d.value.dx(), ", ", d.value.dy(), ")");
 }
 

@@ -41,7 +41,7 @@ double area(const IsoRectangle2 &r) { return r.value.area(); }
 Bbox2 bbox(const IsoRectangle2 &r) { return {r.value.bbox()}; }
 bool eq(const IsoRectangle2 &r, const IsoRectangle2 &s) { return r.value == s.value; }
 bool ne(const IsoRectangle2 &r, const IsoRectangle2 &s) { return r.value != s.value; }
-std::string repr(const IsoRectangle2 &r) {
+py::str repr(const IsoRectangle2 &r) {
     const Iso_rectangle_2 &v = r.value;
     return planara::render("IsoRectangle2(xmin=", v.xmin(), ", ymin=", v.ymin(), ", xmax=",
                            v.xmax(), ", ymax=", v.ymax(), ")");

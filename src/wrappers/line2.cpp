@@ -45,7 +45,7 @@ Line2 perpendicular(const Line2 &l, const Point2 &p) { return {l.value.perpendic
 // itself is equal by the kernel's identity shortcut.
 bool eq(const Line2 &l, const Line2 &k) { return l.value == k.value; }
 bool ne(const Line2 &l, const Line2 &k) { return l.value != k.value; }
-std::string repr(const Line2 &l) {
+py::str repr(const Line2 &l) {
     return planara::render("Line2(a=", l.value.a(), ", b=", l.value.b(), ", c=", l.value.c(), ")");
 }
 

@@ -31,7 +31,7 @@ bool collinear_has_on(const Ray2 &r, const Point2 &p) { return r.value.collinear
 bool eq(const Ray2 &r, const Ray2 &t) { return r.value == t.value; }
 bool ne(const Ray2 &r, const Ray2 &t) { return r.value != t.value; }
 // The direction shown is second point minus source, as stored.
-std::string repr(const Ray2 &r) {
+py::str repr(const Ray2 &r) {
     const Point_2 &s = r.value.source();
     const Vector_2 d = r.value.to_vector();
     return planara::render("Ray2(source=(", s.x(), ", ", s.y(), "), direction=(", d.x(), ", ",

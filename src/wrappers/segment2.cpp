@@ -33,7 +33,7 @@ bool collinear_has_on(const Segment2 &s, const Point2 &p) {
 Bbox2 bbox(const Segment2 &s) { return {s.value.bbox()}; }
 bool eq(const Segment2 &s, const Segment2 &t) { return s.value == t.value; }
 bool ne(const Segment2 &s, const Segment2 &t) { return s.value != t.value; }
-std::string repr(const Segment2 &s) {
+py::str repr(const Segment2 &s) {
     const Point_2 &p = s.value.source(), &q = s.value.target();
     return planara::render("Segment2((", p.x(), ", ", p.y(), "), (", q.x(), ", ", q.y(), "))");
 }

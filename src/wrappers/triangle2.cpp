@@ -29,7 +29,7 @@ Bbox2 bbox(const Triangle2 &t) { return {t.value.bbox()}; }
 // Equal up to rotation of the vertex order (not reflection).
 bool eq(const Triangle2 &t, const Triangle2 &u) { return t.value == u.value; }
 bool ne(const Triangle2 &t, const Triangle2 &u) { return t.value != u.value; }
-std::string repr(const Triangle2 &t) {
+py::str repr(const Triangle2 &t) {
     const Triangle_2 &v = t.value;
     return planara::render("Triangle2((", v[0].x(), ", ", v[0].y(), "), (", v[1].x(), ", ",
                            v[1].y(), "), (", v[2].x(), ", ", v[2].y(), "))");
