@@ -5,8 +5,8 @@ Every cell is timed in every round and the rounds visit the cells in a fresh
 random order, so load from other processes spreads over all cells instead of
 hitting a few; a cell's figure is the median of its rounds. The floor shares
 planara_core's C++ type names and so cannot be loaded beside it: its cells run
-in a worker process that times each sample when the round asks for it. Run
-through `make bench`, which builds what it needs.
+in a worker process, pinned to the same CPU, that times each sample when the
+round asks for it. Run through `make bench`, which builds what it needs.
 
     python benchmarks/run.py [--rounds N] [--points N] [--cell-ms MS] [--only TEXT]
 """
@@ -379,6 +379,8 @@ def main():
     if args.worker:
         return worker(args)
 
+    # One CPU for both processes, so that they time under the same conditions.
+    os.sched_setaffinity(0, {max(os.sched_getaffinity(0))})
     ops = all_ops(args.points, args.only)
     proc, version, cells = start_worker(args, ops)
     cells.update(build_cells(ops, IMPLS[:3], args.cell_ms / 1000))

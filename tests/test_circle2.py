@@ -137,6 +137,11 @@ def box(c):
     ((0, 0), -1.0, (nan,) * 4),
     ((0, 0), nan, (nan,) * 4),
     ((nan, 0), 1.0, (nan, -1.0, nan, 1.0)),
+    # the signs of zero bounds follow the kernel's interval arithmetic
+    ((0, 0), -0.0, (0.0, 0.0, 0.0, 0.0)),
+    ((-0.0, 0), 0.0, (-0.0, -0.0, 0.0, 0.0)),
+    ((-0.0, -0.0), -0.0, (-0.0, -0.0, -0.0, -0.0)),
+    ((math.inf, 1), math.inf, (nan, -math.inf, math.inf, math.inf)),
 ])
 def test_bbox_is_rounded_outward_and_restores_the_rounding_mode(center, s, expected):
     assert libc.fegetround() == FE_TONEAREST and rounds_to_nearest()

@@ -4,6 +4,8 @@
 #include "wrappers/point2.h"
 #include "wrappers/sides.h"
 
+#include <CGAL/FPU.h>
+
 namespace {
 
 using namespace planara::sides;
@@ -33,9 +35,22 @@ double squared_radius(const Circle2 &c) { return c.value.squared_radius(); }
 int orientation(const Circle2 &c) { return planara::result_code(c.value.orientation()); }
 bool is_degenerate(const Circle2 &c) { return c.value.is_degenerate(); }
 Circle2 opposite(const Circle2 &c) { return {c.value.opposite()}; }
-// Interval arithmetic rounds the box outward; it switches the rounding mode
-// itself and restores the caller's before returning.
-Bbox2 bbox(const Circle2 &c) { return {c.value.bbox()}; }
+// a + b rounded upward; the barriers keep the compiler from folding the sum or
+// moving it across a change of rounding mode.
+double add_up(double a, double b) { return CGAL::IA_up(a + CGAL::IA_opacify(b)); }
+
+// The kernel's outward-rounded box, computed as its interval arithmetic does:
+// r is the square root rounded up, upper bounds are c + r rounded up and lower
+// bounds -((-c) + r) rounded up (signed zeros included). The kernel switches the
+// rounding mode around every operation, at some 10 ns a switch; here it is
+// switched once and the caller's mode is restored on return.
+Bbox2 bbox(const Circle2 &c) {
+    const Point_2 &o = c.value.center();
+    CGAL::Protect_FPU_rounding<true> upward(CGAL_FE_UPWARD);
+    const double r = CGAL::IA_sqrt_up(c.value.squared_radius());
+    return {CGAL::Bbox_2(-add_up(-o.x(), r), -add_up(-o.y(), r), add_up(o.x(), r),
+                         add_up(o.y(), r))};
+}
 bool eq(const Circle2 &c, const Circle2 &d) { return c.value == d.value; }
 bool ne(const Circle2 &c, const Circle2 &d) { return c.value != d.value; }
 py::str repr(const Circle2 &c) {
