@@ -1,7 +1,9 @@
-"""The benchmark's pure-Python peer computes what planara_core computes, bit for
-bit, so the benchmark compares like with like; each also checks the other."""
+"""The benchmark compares like with like: its pure-Python peer computes what
+planara_core computes, bit for bit (each also checks the other), and its floor
+registers the module's C++ types in the module's order."""
 
 import pathlib
+import re
 import sys
 
 import pytest
@@ -10,7 +12,8 @@ from hypothesis import given, reject, strategies as st
 import planara_core as pc
 from conftest import coords, same_float
 
-sys.path.insert(0, str(pathlib.Path(__file__).parents[1] / "benchmarks"))
+BENCHMARKS = pathlib.Path(__file__).parents[1] / "benchmarks"
+sys.path.insert(0, str(BENCHMARKS))
 import peer  # noqa: E402
 
 # Small integers make coincident, collinear and boundary cases common.
@@ -78,3 +81,12 @@ def test_peer_agrees_with_planara_core(name, xs):
     except ZeroDivisionError:  # plain Python raises where doubles give inf or NaN
         reject()
     assert same(ours, theirs), (ours, theirs)
+
+
+def test_floor_registers_the_module_types_in_the_same_order():
+    # pybind11 looks types up by their C++ names; equal names in equal order give
+    # the floor the module's lookup costs.
+    source = (BENCHMARKS / "floor" / "floor.cpp").read_text()
+    floor = re.findall(r"py::class_<(\w+)>", source)
+    module = [name for name, value in vars(pc).items() if isinstance(value, type)]
+    assert floor == module
