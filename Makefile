@@ -8,7 +8,7 @@ VPY     := $(VENV)/bin/python
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_functions/next.hpp
 
-.PHONY: demo test install system-deps clean
+.PHONY: demo test sanitize install system-deps clean
 
 demo: install
 	$(VPY) examples/tour.py
@@ -18,6 +18,32 @@ test: install
 
 install: system-deps $(VENV)/.requirements
 	$(VPY) -m pip install --quiet .
+
+# The whole suite against a build instrumented with AddressSanitizer and
+# UndefinedBehaviorSanitizer (same release and floating-point flags otherwise),
+# installed into its own venv with its own build tree. The stock interpreter is
+# not instrumented, so the ASan runtime is preloaded into it (with the C++
+# runtime, so that ASan can intercept the module's exceptions); leak detection
+# stays off because the interpreter keeps memory until exit by design (the
+# module's own leaks are checked by tests/test_leaks.py). Reports go to
+# build/sanitize/reports; any report, even from a child process, fails the run.
+ASAN_VENV     := .venv-asan
+ASAN_VPY      := $(ASAN_VENV)/bin/python
+ASAN_REPORTS  := build/sanitize/reports
+SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all \
+                  -fno-omit-frame-pointer -g
+SANITIZE_ENV  := LD_PRELOAD="$$($(CXX) -print-file-name=libasan.so) $$($(CXX) -print-file-name=libstdc++.so)" \
+  ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/asan \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/ubsan
+
+sanitize: system-deps $(ASAN_VENV)/.requirements
+	$(ASAN_VPY) -m pip install --quiet . -C build-dir=build/sanitize/{wheel_tag} \
+	  -C cmake.define.PLANARA_EXTRA_FLAGS="$(SANITIZE_FLAGS)"
+	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
+	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider; status=$$?; \
+	  if [ -n "$$(ls -A $(ASAN_REPORTS))" ]; then cat $(ASAN_REPORTS)/*; \
+	    echo "sanitizer reports found in $(ASAN_REPORTS)"; exit 1; fi; \
+	  exit $$status
 
 system-deps:
 	@for h in $(HEADERS); do \
@@ -29,13 +55,16 @@ system-deps:
 	  fi; \
 	done
 
-$(VPY):
-	$(PYTHON) -m venv $(VENV)
-	$(VPY) -m pip install --quiet --upgrade pip
+# One rule for both venvs (.venv and .venv-asan); make must not delete them as
+# intermediate files.
+.PRECIOUS: %/bin/python %/.requirements
+%/bin/python:
+	$(PYTHON) -m venv $*
+	$@ -m pip install --quiet --upgrade pip
 
-$(VENV)/.requirements: $(VPY) python/requirements-test.txt
-	$(VPY) -m pip install --quiet -r python/requirements-test.txt
+%/.requirements: %/bin/python python/requirements-test.txt
+	$*/bin/python -m pip install --quiet -r python/requirements-test.txt
 	touch $@
 
 clean:
-	rm -rf build $(VENV)
+	rm -rf build $(VENV) $(ASAN_VENV)

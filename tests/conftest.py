@@ -26,3 +26,19 @@ def pc():
     import planara_core
 
     return planara_core
+
+
+# Figures measured by the reliability checks (calls fuzzed, memory growth),
+# printed at the end of the run so that every CI log carries them.
+FIGURES = []
+
+
+def record_figure(text: str) -> None:
+    FIGURES.append(text)
+
+
+def pytest_terminal_summary(terminalreporter):
+    if FIGURES:
+        terminalreporter.section("reliability figures")
+        for line in FIGURES:
+            terminalreporter.write_line(line)
