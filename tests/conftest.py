@@ -1,5 +1,8 @@
+import contextlib
 import ctypes
+import ctypes.util
 import math
+import platform
 
 import pytest
 
@@ -19,6 +22,31 @@ def same_float(a: float, b: float) -> bool:
     if math.isnan(a) or math.isnan(b):
         return math.isnan(a) and math.isnan(b)
     return a == b and math.copysign(1.0, a) == math.copysign(1.0, b)
+
+
+_libm = ctypes.CDLL(ctypes.util.find_library("m"))
+# The <fenv.h> rounding-mode codes of the platforms we build on.
+ROUNDING_MODES = {
+    "x86_64": {"nearest": 0x000, "downward": 0x400, "upward": 0x800, "toward zero": 0xC00},
+    "aarch64": {"nearest": 0x000000, "upward": 0x400000, "downward": 0x800000,
+                "toward zero": 0xC00000},
+}[platform.machine()]
+TO_NEAREST = ROUNDING_MODES["nearest"]
+
+
+def rounding_mode() -> int:
+    """The calling thread's floating-point rounding mode (fegetround)."""
+    return _libm.fegetround()
+
+
+@contextlib.contextmanager
+def rounding(mode: int):
+    """Runs the block with the calling thread in the given rounding mode."""
+    assert _libm.fesetround(mode) == 0
+    try:
+        yield
+    finally:
+        _libm.fesetround(TO_NEAREST)
 
 
 @pytest.fixture
