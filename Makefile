@@ -16,8 +16,10 @@ demo: install
 test: install
 	$(VPY) -m pytest
 
+# The build requirements live in .venv and the build tree in build/, so a
+# rebuild compiles only what changed.
 install: system-deps $(VENV)/.requirements
-	$(VPY) -m pip install --quiet .
+	$(VPY) -m pip install --quiet --no-build-isolation .
 
 # The whole suite against a build instrumented with AddressSanitizer and
 # UndefinedBehaviorSanitizer (same release and floating-point flags otherwise),
@@ -37,7 +39,7 @@ SANITIZE_ENV  := LD_PRELOAD="$$($(CXX) -print-file-name=libasan.so) $$($(CXX) -p
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/ubsan
 
 sanitize: system-deps $(ASAN_VENV)/.requirements
-	$(ASAN_VPY) -m pip install --quiet . -C build-dir=build/sanitize/{wheel_tag} \
+	$(ASAN_VPY) -m pip install --quiet --no-build-isolation . -C build-dir=build/sanitize/{wheel_tag} \
 	  -C cmake.define.PLANARA_EXTRA_FLAGS="$(SANITIZE_FLAGS)"
 	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
 	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider; status=$$?; \
@@ -62,8 +64,8 @@ system-deps:
 	$(PYTHON) -m venv $*
 	$@ -m pip install --quiet --upgrade pip
 
-%/.requirements: %/bin/python python/requirements-test.txt
-	$*/bin/python -m pip install --quiet -r python/requirements-test.txt
+%/.requirements: %/bin/python python/requirements-build.txt python/requirements-test.txt
+	$*/bin/python -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
 	touch $@
 
 clean:

@@ -1,7 +1,7 @@
 """A short printed tour of planara_core."""
 
 import planara_core as pc
-from planara_core import Point2, Vector2
+from planara_core import Direction2, Line2, Point2, Ray2, Segment2, Vector2
 
 
 def section(title):
@@ -28,3 +28,56 @@ show("  .left_turn()", r.left_turn())
 # Plain doubles, no exact predicates: nearly collinear input is decided by rounding.
 show("orientation of nearly collinear points",
      pc.orientation(Point2(0.5, 0.5000000000000001), Point2(12, 12), Point2(24, 24)))
+
+section("Bounding boxes")
+a, b = pc.Bbox2(0, 0, 2, 1), pc.Bbox2(1, -1, 3, 0.5)
+show("a, b", (a, b))
+show("a + b  (union)", a + b)
+show("a.do_overlap(b)", a.do_overlap(b))
+show("a.do_overlap(Bbox2(2, 1, 4, 4))  (touching)", a.do_overlap(pc.Bbox2(2, 1, 4, 4)))
+show("Bbox2()  (empty, neutral for +)", pc.Bbox2())
+c = a
+a += b  # c is the old object, enlarged in place; a is a new equal box
+show("c after a += b", c)
+a.scale(0.5)
+show("a.scale(0.5)  (about the centre)", a)
+d = pc.Bbox2(0, 0, 1, 1)
+d.dilate(1)  # one representable double outwards on every side
+show("Bbox2(0, 0, 1, 1).dilate(1): xmin, xmax", (d.xmin, d.xmax))
+try:
+    pc.Bbox2(0, 0, 1.7976931348623157e308, 1).dilate(1)
+except OverflowError as e:
+    show("dilating the largest double", f"OverflowError: {e}")
+
+section("Directions and lines")
+show("sorted directions (counterclockwise)",
+     sorted([Direction2(0, -1), Direction2(-1, 0), Direction2(1, 1), Direction2(1, 0)]))
+show("Direction2(2, 0) == Direction2(1, 0)", Direction2(2, 0) == Direction2(1, 0))
+show("-Direction2(1, 0)", -Direction2(1, 0))
+show("(0, 1) between (1, 0) and (-1, 0)",
+     Direction2(0, 1).counterclockwise_in_between(Direction2(1, 0), Direction2(-1, 0)))
+line = Line2(Point2(0, 0), Point2(1, 1))
+show("Line2(Point2(0, 0), Point2(1, 1))", line)
+# Horizontal and vertical lines through two points get exact unit coefficients.
+show("Line2(Point2(0, 2), Point2(5, 2))", Line2(Point2(0, 2), Point2(5, 2)))
+show("  .oriented_side(Point2(0, 1))", line.oriented_side(Point2(0, 1)))
+show("  .projection(Point2(2, 0))", line.projection(Point2(2, 0)))
+show("Line2(1, 2, 3) == Line2(2, 4, 6)", Line2(1, 2, 3) == Line2(2, 4, 6))
+show("Line2(0, 1, -2).x_at_y(3)  (horizontal line)", Line2(0, 1, -2).x_at_y(3))
+
+section("Segments and rays")
+seg = Segment2(Point2(3, -1), Point2(1, 4))
+show("seg", seg)
+show("  .min(), .max()", (seg.min(), seg.max()))
+show("  seg[0], seg[3]  (even, odd index)", (seg[0], seg[3]))
+source, target = seg
+show("  source, target = seg", (source, target))
+show("  .supporting_line()", seg.supporting_line())
+show("  .has_on(Point2(2, 1.5))", seg.has_on(Point2(2, 1.5)))
+show("  .bbox()", seg.bbox())
+ray = Ray2(Point2(1, 1), Vector2(2, 0))
+show("Ray2(Point2(1, 1), Vector2(2, 0))", ray)
+show("  .point(2.5)", ray.point(2.5))
+show("  .has_on(Point2(0, 1))  (behind the source)", ray.has_on(Point2(0, 1)))
+show("  == Ray2(Point2(1, 1), Point2(9, 1))", ray == Ray2(Point2(1, 1), Point2(9, 1)))
+show("Line2.from_ray(ray)", Line2.from_ray(ray))

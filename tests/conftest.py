@@ -5,6 +5,7 @@ import math
 import platform
 
 import pytest
+from hypothesis import strategies as st
 
 _libc = ctypes.CDLL(None)
 
@@ -54,6 +55,44 @@ def pc():
     import planara_core
 
     return planara_core
+
+
+def same_floats(actual, expected) -> bool:
+    """same_float over two sequences of equal length."""
+    return len(actual) == len(expected) and all(map(same_float, actual, expected))
+
+
+# Coordinates that often coincide, touch zero from both sides or are not finite,
+# mixed with arbitrary doubles.
+coords = st.one_of(
+    st.sampled_from([0.0, -0.0, 1.0, -1.0, 2.0, 0.5, math.inf, -math.inf, math.nan]),
+    st.floats(allow_nan=True, allow_infinity=True),
+)
+
+
+def sign(x: float) -> int:
+    return -1 if x < 0 else 1 if x > 0 else 0
+
+
+def line_through(px, py, qx, qy):
+    """Coefficients of the line from (px, py) to (qx, qy); horizontal and vertical
+    lines get exact unit coefficients."""
+    if py == qy:
+        return (0.0, 1.0, -py) if qx > px else (0.0, 0.0, 0.0) if qx == px else (0.0, -1.0, py)
+    if qx == px:
+        return (-1.0, 0.0, px) if qy > py else (1.0, 0.0, -px)
+    a, b = py - qy, qx - px
+    return a, b, (-px) * a - py * b
+
+
+def same_direction(dx1, dy1, dx2, dy2) -> bool:
+    """Equality of two directions: equal component signs and neither cross product larger."""
+    p, q = dy1 * dx2, dy2 * dx1
+    return sign(dx1) == sign(dx2) and sign(dy1) == sign(dy2) and not (p > q or p < q)
+
+
+def xy(p):
+    return (p.x, p.y)
 
 
 # Figures measured by the reliability checks (calls fuzzed, memory growth),

@@ -53,3 +53,14 @@ def test_rendering_examples(pc):
     assert repr(pc.Point2(-0.0, 1e-7)) == "Point2(-0.000000, 0.000000)"
     assert repr(pc.Vector2(1e20, 2)) == "Vector2(100000000000000000000.000000, 2.000000)"
     assert len(repr(pc.Point2(1e300, 0))) == len("Point2(, 0.000000)") + 301 + 7
+
+
+def test_venv_build_requirements_match_pyproject():
+    import pathlib
+    import tomllib
+
+    root = pathlib.Path(__file__).parents[1]
+    pinned = tomllib.loads((root / "pyproject.toml").read_text())["build-system"]["requires"]
+    listed = [line for line in (root / "python/requirements-build.txt").read_text().splitlines()
+              if line and not line.startswith("#")]
+    assert sorted(listed) == sorted(pinned)
