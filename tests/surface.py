@@ -3,6 +3,7 @@ method, property, static method and module function with its overloads and
 parameter types, plus valid arguments and sample instances built from that
 surface alone. A newly registered class is covered without any change here."""
 
+import collections.abc
 import dataclasses
 import functools
 import itertools
@@ -205,7 +206,10 @@ class Call:
     def outcome(self):
         """What the call did, as comparable text: result, then the instance."""
         try:
-            result = repr(self())
+            result = self()
+            if isinstance(result, collections.abc.Iterator):
+                result = list(result)
+            result = repr(result)
         except Exception as exc:  # the failures a caller can see are part of the outcome
             result = f"{type(exc).__name__}: {exc}"
         return result, repr(self.obj)

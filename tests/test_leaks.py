@@ -32,7 +32,9 @@ GROWTH = {"resident": [], "heap": [], "traced": []}
 def check_flat(label, func, args, kwargs, n):
     call = (func, args, kwargs)
     batch = n // RESIDENT_BATCHES
-    watched = [func, *args, *kwargs.values(), *surface.classes()]
+    # Small ints are shared by the whole interpreter: their counts move anyway.
+    watched = [obj for obj in (func, *args, *kwargs.values(), *surface.classes())
+               if type(obj) not in (int, bool)]
     refs = [sys.getrefcount(obj) for obj in watched]
     repeat(1000, *call)
     grown = quietest_batch(resident, RESIDENT_BATCHES, batch, *call)
@@ -88,10 +90,9 @@ def test_refused_calls_leak_nothing(func, args):
     check_flat("refused", func, args, {}, REFUSED_REPEATS)
 
 
-def test_uninitialised_instances_leak_nothing():
-    for cls in surface.classes():
-        obj = cls.__new__(cls)
-        for member in surface.members():
-            if member.owner is cls and member.takes_self:
-                check_flat(member.label, member.target(), (obj,), {}, REFUSED_REPEATS)
-    assert planara_core.Point2.__new__(planara_core.Point2) is not None
+@pytest.mark.parametrize("member", [m for m in surface.members() if m.takes_self],
+                         ids=lambda m: m.label)
+def test_uses_of_uninitialised_instances_leak_nothing(member):
+    bare = member.owner.__new__(member.owner)
+    # Each refusal is a native exception: slow enough to keep this loop short.
+    check_flat(member.label, member.target(), (bare,), {}, 2000)

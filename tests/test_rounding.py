@@ -54,8 +54,14 @@ def test_circle_boxes_restore_the_mode_and_ignore_it(mode, squared_radius):
 ])
 def test_failed_dilations_keep_the_callers_mode(mode, box, dist, error):
     Bbox2 = surface.require("Bbox2")
-    b = Bbox2(*box)
+    with pytest.raises(error):
+        Bbox2(*box).dilate(dist)
+    assert rounding_mode() == TO_NEAREST
+    # Under a directed mode the step limit past 2**1023 rounds to DBL_MAX
+    # instead of overflowing, so that dilation may succeed there.
     with rounding(mode):
-        with pytest.raises(error):
-            b.dilate(dist)
+        try:
+            Bbox2(*box).dilate(dist)
+        except error:
+            pass
         assert rounding_mode() == mode
