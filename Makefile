@@ -2,6 +2,7 @@
 # Debian machine with Python 3.11: the CGAL and Boost headers (apt), a .venv with
 # the build and test requirements, and the module itself.
 
+SHELL   := /bin/bash
 PYTHON  ?= python3.11
 VENV    := .venv
 VPY     := $(VENV)/bin/python
@@ -27,11 +28,16 @@ install: system-deps $(VENV)/.requirements
 # not instrumented, so the ASan runtime is preloaded into it (with the C++
 # runtime, so that ASan can intercept the module's exceptions); leak detection
 # stays off because the interpreter keeps memory until exit by design (the
-# module's own leaks are checked by tests/test_leaks.py). Reports go to
-# build/sanitize/reports; any report, even from a child process, fails the run.
+# module's own leaks are checked by tests/test_leaks.py). ASan writes its
+# reports to build/sanitize/reports; UBSan, next to ASan, writes to stderr,
+# which pytest leaves alone here (--capture=sys) and which is kept in
+# build/sanitize/pytest.log. Any report, even from a child process, fails
+# the run.
 ASAN_VENV     := .venv-asan
 ASAN_VPY      := $(ASAN_VENV)/bin/python
 ASAN_REPORTS  := build/sanitize/reports
+ASAN_LOG      := build/sanitize/pytest.log
+SANITIZER_REPORT := runtime error:|ERROR: AddressSanitizer|AddressSanitizer: CHECK failed
 SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all \
                   -fno-omit-frame-pointer -g
 SANITIZE_ENV  := LD_PRELOAD="$$($(CXX) -print-file-name=libasan.so) $$($(CXX) -print-file-name=libstdc++.so)" \
@@ -42,9 +48,11 @@ sanitize: system-deps $(ASAN_VENV)/.requirements
 	$(ASAN_VPY) -m pip install --quiet --no-build-isolation . -C build-dir=build/sanitize/{wheel_tag} \
 	  -C cmake.define.PLANARA_EXTRA_FLAGS="$(SANITIZE_FLAGS)"
 	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
-	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider; status=$$?; \
-	  if [ -n "$$(ls -A $(ASAN_REPORTS))" ]; then cat $(ASAN_REPORTS)/*; \
-	    echo "sanitizer reports found in $(ASAN_REPORTS)"; exit 1; fi; \
+	set -o pipefail; \
+	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider --capture=sys 2>&1 | tee $(ASAN_LOG); \
+	  status=$$?; \
+	  if [ -n "$$(ls -A $(ASAN_REPORTS))" ] || grep -qE "$(SANITIZER_REPORT)" $(ASAN_LOG); then \
+	    cat $(ASAN_REPORTS)/* 2>/dev/null; echo "sanitizer reports found: see above"; exit 1; fi; \
 	  exit $$status
 
 system-deps:
