@@ -183,7 +183,7 @@ def test_every_class_is_fuzzed_with_live_instances(cls):
     assert type(fresh_instance(cls, 0)) is cls
 
 
-def overloads_with_instances():
+def all_overloads():
     for member in MEMBERS:
         for i, overload in enumerate(member.overloads):
             yield pytest.param(member, overload, id=f"{member.label}#{i}")
@@ -195,7 +195,7 @@ def call_with(member, obj, args):
     return member.target()(*([obj] if member.takes_self else []), *args)
 
 
-@pytest.mark.parametrize("member, overload", list(overloads_with_instances()))
+@pytest.mark.parametrize("member, overload", list(all_overloads()))
 def test_uninitialised_instances_are_refused(member, overload):
     samples = surface.Samples()
     args = samples.args(overload)
