@@ -8,11 +8,16 @@ VENV    := .venv
 VPY     := $(VENV)/bin/python
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_functions/next.hpp
+# install builds the wheel here and installs that very file, so the wheel check
+# and the test suite see one build.
+WHEELHOUSE := build/wheelhouse
 
-.PHONY: demo test sanitize install system-deps clean
+.PHONY: demo test sanitize install system-deps clean stubs wheel-check
 
 demo: install
 	$(VPY) examples/tour.py
+	@echo
+	$(VPY) examples/picture.py build/picture.svg
 
 test: install
 	$(VPY) -m pytest
@@ -20,7 +25,17 @@ test: install
 # The build requirements live in .venv and the build tree in build/, so a
 # rebuild compiles only what changed.
 install: system-deps $(VENV)/.requirements
-	$(VPY) -m pip install --quiet --no-build-isolation .
+	rm -f $(WHEELHOUSE)/planara_core-*.whl
+	$(VPY) -m pip wheel --quiet --no-deps --no-build-isolation --wheel-dir $(WHEELHOUSE) .
+	$(VPY) -m pip install --quiet --no-deps --force-reinstall $(WHEELHOUSE)/planara_core-*.whl
+
+# Rewrites python/planara_core.pyi from the installed module; commit the result.
+stubs: install
+	$(VPY) python/stubgen.py --write
+
+# Installs the wheel into a fresh virtual environment and runs the tour from it.
+wheel-check: install
+	$(VPY) -m pytest -m wheel
 
 # The whole suite against a build instrumented with AddressSanitizer and
 # UndefinedBehaviorSanitizer (same release and floating-point flags otherwise),

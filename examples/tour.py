@@ -81,3 +81,27 @@ show("  .point(2.5)", ray.point(2.5))
 show("  .has_on(Point2(0, 1))  (behind the source)", ray.has_on(Point2(0, 1)))
 show("  == Ray2(Point2(1, 1), Point2(9, 1))", ray == Ray2(Point2(1, 1), Point2(9, 1)))
 show("Line2.from_ray(ray)", Line2.from_ray(ray))
+
+section("Shapes")
+t = pc.Triangle2(Point2(0, 0), Point2(4, 0), Point2(0, 3))
+show("t", t)
+show("t.area(), t.orientation()", (t.area(), t.orientation()))
+show("t.bounded_side(Point2(1, 1)), on an edge", (t.bounded_side(Point2(1, 1)),
+                                                  t.bounded_side(Point2(2, 0))))
+show("t[-1]  (indices wrap)", t[-1])
+show("list(t)", list(t))
+show("t == its rotation, t == t.opposite()",
+     (t == pc.Triangle2(Point2(4, 0), Point2(0, 3), Point2(0, 0)), t == t.opposite()))
+c = pc.Circle2(Point2(0, 0), Point2(2, 0), Point2(0, 2))
+show("circle through (0,0), (2,0), (0,2)", c)
+show("  .orientation(), .bounded_side((1, 1))",
+     (c.orientation(), c.bounded_side(Point2(1, 1))))
+show("Circle2(Point2(0, 0), 4)  (int: orientation)", pc.Circle2(Point2(0, 0), 4))
+show("Circle2(Point2(0, 0), 4.0)", pc.Circle2(Point2(0, 0), 4.0))
+# The box encloses the exact circle: sqrt(3) is rounded up, not to nearest.
+show("Circle2(Point2(0, 0), 3.0).bbox().xmax", pc.Circle2(Point2(0, 0), 3.0).bbox().xmax)
+r = pc.IsoRectangle2(3, 4, 1, 1)
+show("IsoRectangle2(3, 4, 1, 1)  (corners sorted)", r)
+show("list(r)", list(r))
+show("r.area(), r.bounded_side(Point2(1, 2))", (r.area(), r.bounded_side(Point2(1, 2))))
+show("IsoRectangle2(t.bbox())", pc.IsoRectangle2(t.bbox()))

@@ -25,6 +25,26 @@ def same_float(a: float, b: float) -> bool:
     return a == b and math.copysign(1.0, a) == math.copysign(1.0, b)
 
 
+def ordered(s, p, t):
+    """p lies between s and t, judged on the first coordinate in which p and s differ."""
+    if s[0] < p[0]:
+        return not t[0] < p[0]
+    if p[0] < s[0]:
+        return not p[0] < t[0]
+    if s[1] < p[1]:
+        return not t[1] < p[1]
+    if p[1] < s[1]:
+        return not p[1] < t[1]
+    return True
+
+
+def reference_orientation(a, b, c):
+    """Orientation of three (x, y) tuples by comparing the two products; NaN gives 0."""
+    left = (c[0] - a[0]) * (b[1] - a[1])
+    right = (b[0] - a[0]) * (c[1] - a[1])
+    return -1 if left > right else 1 if right > left else 0
+
+
 _libm = ctypes.CDLL(ctypes.util.find_library("m"))
 # The <fenv.h> rounding-mode codes of the platforms we build on.
 ROUNDING_MODES = {
@@ -68,6 +88,7 @@ coords = st.one_of(
     st.sampled_from([0.0, -0.0, 1.0, -1.0, 2.0, 0.5, math.inf, -math.inf, math.nan]),
     st.floats(allow_nan=True, allow_infinity=True),
 )
+points = st.tuples(coords, coords)
 
 
 def sign(x: float) -> int:

@@ -6,16 +6,10 @@ import pytest
 from hypothesis import given, strategies as st
 
 import planara_core as pc
-from conftest import same_float
+from conftest import reference_orientation, same_float
 
 doubles = st.floats(allow_nan=True, allow_infinity=True)
 P = pc.Point2
-
-
-def reference_orientation(a, b, c):
-    left = (c[0] - a[0]) * (b[1] - a[1])
-    right = (b[0] - a[0]) * (c[1] - a[1])
-    return -1 if left > right else 1 if right > left else 0
 
 
 def turn(r):

@@ -6,7 +6,7 @@ import pytest
 from hypothesis import given, strategies as st
 
 import planara_core as pc
-from conftest import coords, line_through, same_float, same_floats, xy
+from conftest import coords, line_through, ordered, same_float, same_floats, xy
 
 S, P = pc.Segment2, pc.Point2
 points = st.tuples(coords, coords)
@@ -16,19 +16,6 @@ def source_is_smaller(s, t):
     if t[0] > s[0] or s[0] > t[0]:
         return t[0] > s[0]
     return t[1] > s[1]
-
-
-def ordered(s, p, t):
-    """p lies between s and t, judged on the first coordinate in which p and s differ."""
-    if s[0] < p[0]:
-        return not t[0] < p[0]
-    if p[0] < s[0]:
-        return not p[0] < t[0]
-    if s[1] < p[1]:
-        return not t[1] < p[1]
-    if p[1] < s[1]:
-        return not p[1] < t[1]
-    return True
 
 
 def collinear(s, p, t):

@@ -39,7 +39,7 @@ std::string repr(const Segment2 &s) {
 }
 // Iteration and unpacking stop after the two ends; indexing itself never does.
 py::typing::Iterator<Point2> iter(const Segment2 &s) {
-    return py::iter(py::make_tuple(source(s), target(s)));
+    return planara::vertex_iterator(s.value, 2);
 }
 
 }  // namespace
