@@ -9,6 +9,8 @@ import functools
 import itertools
 import re
 
+import pytest
+
 import planara_core
 
 NUMBER_TYPES = {
@@ -216,8 +218,9 @@ class Call:
 
 
 def valid_calls(start=0):
-    """One call per overload of every member (and one by keyword where the
-    overload has named parameters), each on freshly built objects."""
+    """One call per overload of every member, each on freshly built objects,
+    and one more by keyword on the same objects where the overload has named
+    parameters."""
     samples = Samples(start)
     calls = []
     for member in members():
@@ -239,8 +242,6 @@ def valid_calls(start=0):
 
 def require(class_name):
     """The class if it is registered; skips the calling test otherwise."""
-    import pytest
-
     if not hasattr(planara_core, class_name):
         pytest.skip(f"{class_name} is not built yet")
     return getattr(planara_core, class_name)
