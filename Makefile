@@ -2,6 +2,7 @@
 # Debian machine with Python 3.11: the CGAL and Boost headers (apt), a .venv with
 # the build and test requirements, and the module itself.
 
+SHELL   := /bin/bash
 PYTHON  ?= python3.11
 VENV    := .venv
 VPY     := $(VENV)/bin/python
@@ -11,7 +12,7 @@ HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_
 # and the test suite see one build.
 WHEELHOUSE := build/wheelhouse
 
-.PHONY: demo test bench install system-deps clean stubs wheel-check
+.PHONY: demo test bench sanitize install system-deps clean stubs wheel-check
 
 demo: install
 	$(VPY) examples/tour.py
@@ -41,6 +42,40 @@ stubs: install
 wheel-check: install
 	$(VPY) -m pytest -m wheel
 
+# The whole suite against a build instrumented with AddressSanitizer and
+# UndefinedBehaviorSanitizer (same release and floating-point flags otherwise),
+# installed into its own venv with its own build tree. The stock interpreter is
+# not instrumented, so the ASan runtime is preloaded into it (with the C++
+# runtime, so that ASan can intercept the module's exceptions); leak detection
+# stays off because the interpreter keeps memory until exit by design (the
+# module's own leaks are checked by tests/test_leaks.py). ASan writes its
+# reports to build/sanitize/reports; UBSan, next to ASan, writes to stderr,
+# which pytest leaves alone here (--capture=sys) and which is kept in
+# build/sanitize/pytest.log. Any report, even from a child process, fails
+# the run. The wheel tests are left out: they compare the release wheel with
+# the installed module, which here is the instrumented build.
+ASAN_VENV     := .venv-asan
+ASAN_VPY      := $(ASAN_VENV)/bin/python
+ASAN_REPORTS  := build/sanitize/reports
+ASAN_LOG      := build/sanitize/pytest.log
+SANITIZER_REPORT := runtime error:|ERROR: AddressSanitizer|AddressSanitizer: CHECK failed
+SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all \
+                  -fno-omit-frame-pointer -g
+SANITIZE_ENV  := LD_PRELOAD="$$($(CXX) -print-file-name=libasan.so) $$($(CXX) -print-file-name=libstdc++.so)" \
+  ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/asan \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/ubsan
+
+sanitize: system-deps $(ASAN_VENV)/.requirements
+	$(ASAN_VPY) -m pip install --quiet --no-build-isolation . -C build-dir=build/sanitize/{wheel_tag} \
+	  -C cmake.define.PLANARA_EXTRA_FLAGS="$(SANITIZE_FLAGS)"
+	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
+	set -o pipefail; \
+	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider --capture=sys -m "not wheel" 2>&1 | tee $(ASAN_LOG); \
+	  status=$$?; \
+	  if [ -n "$$(ls -A $(ASAN_REPORTS))" ] || grep -qE "$(SANITIZER_REPORT)" $(ASAN_LOG); then \
+	    cat $(ASAN_REPORTS)/* 2>/dev/null; echo "sanitizer reports found: see above"; exit 1; fi; \
+	  exit $$status
+
 system-deps:
 	@for h in $(HEADERS); do \
 	  if [ ! -f $$h ]; then \
@@ -51,12 +86,15 @@ system-deps:
 	  fi; \
 	done
 
-$(VPY):
-	$(PYTHON) -m venv $(VENV)
-	$(VPY) -m pip install --quiet --upgrade pip
+# One rule for both venvs (.venv and .venv-asan); make must not delete them as
+# intermediate files.
+.PRECIOUS: %/bin/python %/.requirements
+%/bin/python:
+	$(PYTHON) -m venv $*
+	$@ -m pip install --quiet --upgrade pip
 
-$(VENV)/.requirements: $(VPY) python/requirements-build.txt python/requirements-test.txt
-	$(VPY) -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
+%/.requirements: %/bin/python python/requirements-build.txt python/requirements-test.txt
+	$*/bin/python -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
 	touch $@
 
 # shapely for the comparison, and the floor: a minimal binding built with the
@@ -67,4 +105,4 @@ $(VENV)/.bench: $(VENV)/.requirements $(wildcard benchmarks/floor/*)
 	touch $@
 
 clean:
-	rm -rf build $(VENV)
+	rm -rf build $(VENV) $(ASAN_VENV)

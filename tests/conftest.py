@@ -1,5 +1,8 @@
+import contextlib
 import ctypes
+import ctypes.util
 import math
+import platform
 
 import pytest
 from hypothesis import strategies as st
@@ -40,6 +43,31 @@ def reference_orientation(a, b, c):
     left = (c[0] - a[0]) * (b[1] - a[1])
     right = (b[0] - a[0]) * (c[1] - a[1])
     return -1 if left > right else 1 if right > left else 0
+
+
+_libm = ctypes.CDLL(ctypes.util.find_library("m"))
+# The <fenv.h> rounding-mode codes of the platforms we build on.
+ROUNDING_MODES = {
+    "x86_64": {"nearest": 0x000, "downward": 0x400, "upward": 0x800, "toward zero": 0xC00},
+    "aarch64": {"nearest": 0x000000, "upward": 0x400000, "downward": 0x800000,
+                "toward zero": 0xC00000},
+}[platform.machine()]
+TO_NEAREST = ROUNDING_MODES["nearest"]
+
+
+def rounding_mode() -> int:
+    """The calling thread's floating-point rounding mode (fegetround)."""
+    return _libm.fegetround()
+
+
+@contextlib.contextmanager
+def rounding(mode: int):
+    """Runs the block with the calling thread in the given rounding mode."""
+    assert _libm.fesetround(mode) == 0
+    try:
+        yield
+    finally:
+        _libm.fesetround(TO_NEAREST)
 
 
 @pytest.fixture
@@ -86,3 +114,19 @@ def same_direction(dx1, dy1, dx2, dy2) -> bool:
 
 def xy(p):
     return (p.x, p.y)
+
+
+# Figures measured by the reliability checks (calls fuzzed, memory growth),
+# printed at the end of the run so that every CI log carries them.
+FIGURES = []
+
+
+def record_figure(text: str) -> None:
+    FIGURES.append(text)
+
+
+def pytest_terminal_summary(terminalreporter):
+    if FIGURES:
+        terminalreporter.section("reliability figures")
+        for line in FIGURES:
+            terminalreporter.write_line(line)

@@ -22,4 +22,6 @@ PYBIND11_MODULE(planara_core, m) {
     register_triangle2(m);
     register_circle2(m);
     register_iso_rectangle2(m);
+
+    refuse_uninitialised_instances(m);
 }

@@ -43,6 +43,9 @@ void register_triangle2(py::module_ &m);
 void register_circle2(py::module_ &m);
 void register_iso_rectangle2(py::module_ &m);
 
+// Run last: makes every registered class refuse instances that skipped __init__.
+void refuse_uninitialised_instances(py::module_ &m);
+
 namespace planara {
 
 // Orientation, Oriented_side and Bounded_side reach Python as the ints -1, 0, 1.
