@@ -67,6 +67,23 @@ def test_dyadic_fractions_render_as_printf_f(x):
     assert repr(planara_core.Point2(x, -x)) == f"Point2({printf_f(x)}, {printf_f(-x)})"
 
 
+def nudged(x, steps):
+    for _ in range(abs(steps)):
+        x = math.nextafter(x, math.copysign(math.inf, steps))
+    return x
+
+
+# Values a few units in the last place from a half millionth, where the sixth
+# decimal is decided by the last bits (below 10 the halves lie closest).
+near_halves = st.builds(lambda k, steps: nudged((k + 0.5) / 1e6, steps),
+                        st.integers(0, 10**7), st.integers(-3, 3))
+
+
+@given(near_halves)
+def test_values_near_a_rounding_half_render_as_printf_f(x):
+    assert repr(planara_core.Point2(x, -x)) == f"Point2({printf_f(x)}, {printf_f(-x)})"
+
+
 def test_rendering_examples(pc):
     assert repr(pc.Point2(1.5, -2)) == "Point2(1.500000, -2.000000)"
     assert repr(pc.Point2(-0.0, 1e-7)) == "Point2(-0.000000, 0.000000)"

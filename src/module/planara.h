@@ -58,6 +58,35 @@ inline int result_code(Code c) {
 // Longest text of one number: sign, 309 integer digits, point, six decimals.
 inline constexpr std::size_t max_number_chars = 1 + 309 + 1 + 6;
 
+namespace detail {
+
+// The six decimals of a fraction in [0, 1), exactly: fraction = m * 2^-shift
+// (shift >= 53), and m * 10^6 * 2^-shift is rounded half to even.
+inline std::uint64_t exact_decimals(double fraction) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &fraction, sizeof bits);
+    const auto exponent = static_cast<unsigned>(bits >> 52);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    unsigned shift = 1074;
+    if (exponent != 0) {
+        m |= std::uint64_t{1} << 52;
+        shift = 1075 - exponent;
+    }
+    if (shift >= 74) {  // m * 10^6 < 2^73 <= half a unit
+        return 0;
+    }
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * 1000000;
+    auto decimals = static_cast<std::uint64_t>(scaled >> shift);
+    const unsigned __int128 rest = scaled - (static_cast<unsigned __int128>(decimals) << shift);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    if (rest > half || (rest == half && (decimals & 1))) {
+        ++decimals;
+    }
+    return decimals;
+}
+
+}  // namespace detail
+
 // Writes x at p exactly as printf("%f") does: full integer part, six decimals
 // rounded to nearest with ties to even, "inf"/"nan" with their sign. Returns
 // the end of the text. Finite values below 2^63 in magnitude (all but the
@@ -72,32 +101,22 @@ inline char *write_number(char *p, double x) {
     }
     // Both steps are exact: the integer part of a double below 2^63 is a
     // double, and so is the remaining fraction.
-    std::uint64_t whole = static_cast<std::uint64_t>(a);
-    const double fraction = a - static_cast<double>(whole);
-    // fraction = m * 2^-shift exactly, with shift >= 53 since fraction < 1;
-    // the six decimals are m * 10^6 * 2^-shift rounded to an integer.
-    std::uint64_t bits;
-    std::memcpy(&bits, &fraction, sizeof bits);
-    const auto exponent = static_cast<unsigned>(bits >> 52);
-    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
-    unsigned shift = 1074;
-    if (exponent != 0) {
-        m |= std::uint64_t{1} << 52;
-        shift = 1075 - exponent;
+    auto whole = static_cast<std::uint64_t>(static_cast<std::int64_t>(a));
+    const double fraction = a - static_cast<double>(static_cast<std::int64_t>(whole));
+    // t is fraction * 10^6 to within 2^-33, whatever the rounding mode, and t - d
+    // is exact: unless t lies within 2^-30 of a half, rounding t gives the six
+    // decimals. Near a half (exact ties among them) they are worked out exactly.
+    const double t = fraction * 1e6;
+    auto decimals = static_cast<std::uint64_t>(static_cast<std::int64_t>(t));
+    const double d = t - static_cast<double>(static_cast<std::int64_t>(decimals));
+    if (d > 0.5 + 0x1p-30) {
+        ++decimals;
+    } else if (d >= 0.5 - 0x1p-30) {
+        decimals = detail::exact_decimals(fraction);
     }
-    std::uint64_t decimals = 0;
-    if (shift < 74) {  // otherwise m * 10^6 < 2^73 <= half a unit: rounds to 0
-        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * 1000000;
-        decimals = static_cast<std::uint64_t>(scaled >> shift);
-        const unsigned __int128 rest = scaled - (static_cast<unsigned __int128>(decimals) << shift);
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-        if (rest > half || (rest == half && (decimals & 1))) {
-            ++decimals;
-        }
-        if (decimals == 1000000) {
-            decimals = 0;
-            ++whole;
-        }
+    if (decimals == 1000000) {
+        decimals = 0;
+        ++whole;
     }
     p = std::to_chars(p, p + 20, whole).ptr;
     *p++ = '.';
@@ -116,10 +135,20 @@ namespace detail {
 
 inline std::size_t max_chars(double) { return max_number_chars; }
 inline std::size_t max_chars(std::string_view s) { return s.size(); }
+template <std::size_t N>
+constexpr std::size_t max_chars(const char (&)[N]) {
+    return N - 1;
+}
 inline char *write_part(char *p, double x) { return write_number(p, x); }
 inline char *write_part(char *p, std::string_view s) {
     std::memcpy(p, s.data(), s.size());
     return p + s.size();
+}
+// Literal pieces are copied with their length known at compile time.
+template <std::size_t N>
+char *write_part(char *p, const char (&s)[N]) {
+    std::memcpy(p, s, N - 1);
+    return p + (N - 1);
 }
 
 }  // namespace detail
@@ -129,7 +158,7 @@ inline char *write_part(char *p, std::string_view s) {
 // for texts that could outgrow it), straight into a Python str.
 template <class... Parts>
 inline py::str render(const Parts &...parts) {
-    char local[1024];
+    char local[2048];  // six numbers of the longest kind fit
     std::unique_ptr<char[]> large;
     char *begin = local;
     if (const std::size_t bound = (detail::max_chars(parts) + ...); bound > sizeof local) {
