@@ -3,16 +3,19 @@ layer's floor, and prints one Markdown table.
 
 Every cell is timed in every round and the rounds visit the cells in a fresh
 random order, so load from other processes spreads over all cells instead of
-hitting a few; a cell's figure is the median of its rounds. The floor shares
-planara_core's C++ type names and so cannot be loaded beside it: its cells run
-in a worker process, pinned to the same CPU, that times each sample when the
-round asks for it. Run through `make bench`, which builds what it needs.
+hitting a few; a cell's figure is the median of its rounds. planara_core and the
+floor are timed in worker processes (the floor shares planara_core's C++ type
+names and cannot be loaded beside it), several for each, taking turns, all on
+one CPU; a worker times a sample when the round asks for it. Run through
+`make bench`, which builds what it needs.
 
     python benchmarks/run.py [--rounds N] [--points N] [--cell-ms MS] [--only TEXT]
 """
 
 import argparse
 import importlib
+import importlib.metadata
+import json
 import os
 import pathlib
 import platform
@@ -26,6 +29,10 @@ HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 
 IMPLS = ("planara_core", "pure Python", "shapely 2.x", "floor")
+# The bindings run in worker processes: the floor cannot share a process with
+# planara_core, and timing each in several processes evens out the accidents of
+# memory layout that tilt one process against another.
+NATIVE = ("planara_core", "floor")
 MODULE_NAMES = {"planara_core": "planara_core", "pure Python": "peer",
                 "shapely 2.x": "shapely", "floor": "planara_floor"}
 
@@ -235,15 +242,16 @@ class Cell:
 
 
 class RemoteCell(Cell):
-    """A cell of the worker process; its samples are taken there on request."""
+    """A cell timed in worker processes, taking turns, one sample per request."""
 
-    def __init__(self, worker, index):
-        self.worker, self.index, self.samples = worker, index, []
+    def __init__(self, workers, index):
+        self.workers, self.index, self.samples = workers, index, []
 
     def time_once(self):
-        self.worker.stdin.write(f"{self.index}\n")
-        self.worker.stdin.flush()
-        return float(self.worker.stdout.readline())
+        worker = self.workers[len(self.samples) % len(self.workers)]
+        worker.stdin.write(f"{self.index}\n")
+        worker.stdin.flush()
+        return float(worker.stdout.readline())
 
 
 def build_cells(ops, impls, cell_seconds):
@@ -265,21 +273,24 @@ def build_cells(ops, impls, cell_seconds):
 
 
 def worker(args):
-    """The floor's side: build its cells, then time the one asked for, until EOF."""
-    cells = list(build_cells(all_ops(args.points, args.only), ["floor"],
+    """A worker's side: build one implementation's cells, report which exist, then
+    time the one asked for, until the end of input."""
+    cells = list(build_cells(all_ops(args.points, args.only), [args.worker],
                              args.cell_ms / 1000).values())
-    print(load("floor").pybind11_version, flush=True)
+    print(json.dumps([c if isinstance(c, str) else "" for c in cells]), flush=True)
     for line in sys.stdin:
         print(repr(cells[int(line)].time_once()), flush=True)
 
 
-def start_worker(args, ops):
-    command = [sys.executable, __file__, "--worker", "--points", str(args.points),
+def start_workers(args, ops, impl):
+    command = [sys.executable, __file__, "--worker", impl, "--points", str(args.points),
                "--cell-ms", str(args.cell_ms)] + (["--only", args.only] if args.only else [])
-    proc = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-    version = proc.stdout.readline().strip()
-    cells = {(op.name, "floor"): RemoteCell(proc, k) for k, op in enumerate(ops)}
-    return proc, version, cells
+    workers = [subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+               for _ in range(args.processes)]
+    shown = [json.loads(w.stdout.readline()) for w in workers][0]
+    cells = {(op.name, impl): text or RemoteCell(workers, k)
+             for k, (op, text) in enumerate(zip(ops, shown))}
+    return workers, cells
 
 
 def measure(cells, rounds, cell_seconds, seed=1):
@@ -309,7 +320,7 @@ def speed(other, ours):
     return f"{r:.2g}x faster" if r >= 1 else f"{1 / r:.2g}x slower"
 
 
-def machine(pybind11_version):
+def machine():
     model = "unknown processor"
     try:
         for line in open("/proc/cpuinfo"):
@@ -320,7 +331,7 @@ def machine(pybind11_version):
         pass
     shapely = load("shapely 2.x")
     return (f"{model}, {os.cpu_count()} cores; CPython {platform.python_version()}; "
-            f"pybind11 {pybind11_version}; "
+            f"pybind11 {importlib.metadata.version('pybind11')}; "
             f"shapely {shapely.__version__} (GEOS {shapely.geos_version_string})")
 
 
@@ -370,28 +381,36 @@ def check_agreement(op, cells):
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--rounds", type=int, default=15, help="timing rounds per cell")
+    ap.add_argument("--rounds", type=int, default=25, help="timing rounds per cell")
     ap.add_argument("--points", type=int, default=100_000, help="points of the workload")
-    ap.add_argument("--cell-ms", type=float, default=20, help="time of one sample of a cell")
+    ap.add_argument("--cell-ms", type=float, default=12, help="time of one sample of a cell")
     ap.add_argument("--only", help="only rows whose name contains this text")
-    ap.add_argument("--worker", action="store_true", help=argparse.SUPPRESS)
+    ap.add_argument("--processes", type=int, default=5,
+                    help="worker processes for each of planara_core and the floor")
+    ap.add_argument("--worker", choices=NATIVE, help=argparse.SUPPRESS)
     args = ap.parse_args()
     if args.worker:
         return worker(args)
 
-    # One CPU for both processes, so that they time under the same conditions.
+    # One CPU for every process, so that all time under the same conditions.
     os.sched_setaffinity(0, {max(os.sched_getaffinity(0))})
     ops = all_ops(args.points, args.only)
-    proc, version, cells = start_worker(args, ops)
-    cells.update(build_cells(ops, IMPLS[:3], args.cell_ms / 1000))
+    workers, cells = [], {}
+    for impl in NATIVE:
+        started, remote = start_workers(args, ops, impl)
+        workers += started
+        cells.update(remote)
+    cells.update(build_cells(ops, [i for i in IMPLS if i not in NATIVE], args.cell_ms / 1000))
     empty = measure(cells, args.rounds, args.cell_ms / 1000)
-    proc.stdin.close()
-    proc.wait()
+    for w in workers:
+        w.stdin.close()
+        w.wait()
     if not args.only:
         check_agreement(ops[-1], cells)
-    print(f"Machine: {machine(version)}\n")
+    print(f"Machine: {machine()}\n")
     print(f"Median of {args.rounds} interleaved rounds per cell, per call (the workload: per "
-          f"run), including the timing loop's own {fmt_time(empty)} per call.")
+          f"run), including the timing loop's own {fmt_time(empty)} per call; planara_core and "
+          f"the floor each in {args.processes} processes taking turns.")
     print("over floor: planara_core's time above the floor's; vs: the other's time over "
           "planara_core's.\n")
     print(table(ops, cells))

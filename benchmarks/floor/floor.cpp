@@ -10,8 +10,6 @@
 // the benchmark runs the floor in a process of its own.
 #include <pybind11/pybind11.h>
 
-#include <string>
-
 namespace py = pybind11;
 
 struct Point2 {
@@ -97,10 +95,6 @@ int rectangle_side(const IsoRectangle2 &r, const Point2 &p) { return r.min.x < p
 }  // namespace
 
 PYBIND11_MODULE(planara_floor, m) {
-    m.attr("pybind11_version") = std::to_string(PYBIND11_VERSION_MAJOR) + "." +
-                                 std::to_string(PYBIND11_VERSION_MINOR) + "." +
-                                 std::to_string(PYBIND11_VERSION_PATCH);
-
     m.def("squared_distance", &squared_distance, py::arg("x1"), py::arg("y1"), py::arg("x2"),
           py::arg("y2"));
     py::class_<Point2>(m, "Point2")
