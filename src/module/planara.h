@@ -11,8 +11,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <string>
-#include <string_view>
 #include <type_traits>
 
 namespace py = pybind11;
@@ -134,16 +132,11 @@ inline char *write_number(char *p, double x) {
 namespace detail {
 
 inline std::size_t max_chars(double) { return max_number_chars; }
-inline std::size_t max_chars(std::string_view s) { return s.size(); }
 template <std::size_t N>
 constexpr std::size_t max_chars(const char (&)[N]) {
     return N - 1;
 }
 inline char *write_part(char *p, double x) { return write_number(p, x); }
-inline char *write_part(char *p, std::string_view s) {
-    std::memcpy(p, s.data(), s.size());
-    return p + s.size();
-}
 // Literal pieces are copied with their length known at compile time.
 template <std::size_t N>
 char *write_part(char *p, const char (&s)[N]) {
