@@ -116,6 +116,14 @@ def xy(p):
     return (p.x, p.y)
 
 
+def text_of(obj) -> str:
+    """repr of obj, or the error of an instance that never ran __init__."""
+    try:
+        return repr(obj)
+    except TypeError as exc:
+        return str(exc)
+
+
 # Figures measured by the reliability checks (calls fuzzed, memory growth),
 # printed at the end of the run so that every CI log carries them.
 FIGURES = []

@@ -16,7 +16,7 @@ from hypothesis import HealthCheck, given, settings, strategies as st
 
 import planara_core
 import surface
-from conftest import TO_NEAREST, record_figure, rounding_mode
+from conftest import TO_NEAREST, record_figure, rounding_mode, text_of
 
 MEMBERS = surface.members()
 CLASSES = surface.classes()
@@ -233,3 +233,23 @@ def test_a_second_init_leaves_a_live_object_unchanged(member):
     for overload in member.overloads:
         assert obj.__init__(*samples.args(overload)) is None
         assert repr(obj) == before
+
+
+@settings(max_examples=400, deadline=None, database=None)
+@given(cls=st.sampled_from(CLASSES), live=st.booleans(), target=st.one_of(
+    st.sampled_from(CLASSES), hostile, hostile.map(type)), through_object=st.booleans(),
+    data=st.data())
+def test_hostile_class_assignments_leave_the_object_alone(cls, live, target, through_object, data):
+    obj = draw_instance(data.draw, cls) if live else uninitialised(cls)
+    before = text_of(obj)
+    CALLS["__class__ assignment"] += 1
+    try:
+        if through_object:
+            object.__setattr__(obj, "__class__", target)
+        else:
+            obj.__class__ = target
+    except TypeError:
+        pass
+    else:
+        assert target is cls
+    assert type(obj) is cls and text_of(obj) == before

@@ -24,4 +24,5 @@ PYBIND11_MODULE(planara_core, m) {
     register_iso_rectangle2(m);
 
     refuse_uninitialised_instances(m);
+    refuse_class_reassignment(m);
 }

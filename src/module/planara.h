@@ -41,8 +41,28 @@ void register_triangle2(py::module_ &m);
 void register_circle2(py::module_ &m);
 void register_iso_rectangle2(py::module_ &m);
 
-// Run last: makes every registered class refuse instances that skipped __init__.
+// Run last, over every registered class: refuse instances that skipped
+// __init__, and refuse turning an object into one of another class.
 void refuse_uninitialised_instances(py::module_ &m);
+void refuse_class_reassignment(py::module_ &m);
+
+namespace planara {
+
+// Calls f(type, info) for every class the module has registered, in order.
+template <class F>
+void for_each_class(py::module_ &m, F f) {
+    for (auto item : m.attr("__dict__").cast<py::dict>()) {
+        if (!PyType_Check(item.second.ptr())) {
+            continue;
+        }
+        auto *type = reinterpret_cast<PyTypeObject *>(item.second.ptr());
+        if (py::detail::type_info *info = py::detail::get_type_info(type)) {
+            f(type, info);
+        }
+    }
+}
+
+}  // namespace planara
 
 namespace planara {
 

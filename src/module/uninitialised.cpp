@@ -21,13 +21,7 @@ namespace {
 }  // namespace
 
 void refuse_uninitialised_instances(py::module_ &m) {
-    for (auto item : m.attr("__dict__").cast<py::dict>()) {
-        if (!PyType_Check(item.second.ptr())) {
-            continue;
-        }
-        auto *type = reinterpret_cast<PyTypeObject *>(item.second.ptr());
-        if (auto *info = py::detail::get_type_info(type)) {
-            info->operator_new = &refuse;
-        }
-    }
+    planara::for_each_class(m, [](PyTypeObject *, py::detail::type_info *info) {
+        info->operator_new = &refuse;
+    });
 }
