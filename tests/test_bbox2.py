@@ -234,7 +234,7 @@ def test_dilate_by_the_largest_distances_is_fast(t, dist):
 
 
 NATIVE = pathlib.Path(__file__).with_name("native")
-SRC = pathlib.Path(__file__).parents[1] / "src"
+SRC = pathlib.Path(__file__).parents[1] / "src" / "core"
 
 
 def test_fast_dilate_steps_agree_with_boost(tmp_path):
