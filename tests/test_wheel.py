@@ -15,6 +15,8 @@ ROOT = pathlib.Path(__file__).resolve().parents[1]
 WHEELHOUSE = ROOT / "build" / "wheelhouse"
 STUB = ROOT / "python" / "planara_core.pyi"
 EXTENSION = pathlib.Path(planara_core.__file__).name
+BULK_EXTENSION = "planara/" + pathlib.Path(planara_core.__file__).name.replace("planara_core", "_array")
+PACKAGE = {BULK_EXTENSION, "planara/__init__.py", "planara/array.py"}
 
 pytestmark = pytest.mark.wheel
 
@@ -47,7 +49,8 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
     with zipfile.ZipFile(wheel) as zf:
         names = set(zf.namelist())
         payload = {n for n in names if ".dist-info/" not in n}
-        assert payload == {EXTENSION, "planara_core.pyi", "planara_core-stubs/__init__.pyi"}
+        assert payload == {EXTENSION, "planara_core.pyi", "planara_core-stubs/__init__.pyi",
+                           *PACKAGE}
         assert zf.read(EXTENSION) == pathlib.Path(planara_core.__file__).read_bytes(), \
             "the installed module is not the wheel's; run `make install`"
         for stub in ("planara_core.pyi", "planara_core-stubs/__init__.pyi"):
@@ -55,7 +58,8 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
         meta_name = next(n for n in names if n.endswith(".dist-info/METADATA"))
         meta = email.parser.Parser().parsestr(zf.read(meta_name).decode())
     assert meta["Requires-Python"] == "==3.11.*"
-    assert meta.get_all("Requires-Dist") is None
+    # numpy only for the bulk functions, as an extra.
+    assert meta.get_all("Requires-Dist") == ['numpy>=2; extra == "array"']
 
 
 def test_tour_and_picture_run_from_the_wheel(fresh_python, tmp_path):

@@ -1,0 +1,71 @@
+// The numpy arrays of a bulk call, checked once before any element is
+// computed and then described to the loops as plain pointers and strides.
+//
+// The Python layer hands over point arrays already broadcast to the result's
+// leading shape and a result array of that shape; everything that memory
+// safety depends on is checked here again, so that a direct call with other
+// arrays is refused instead of read out of bounds.
+#pragma once
+
+#include "array/bounds.h"
+#include "array/points.h"
+#include "array/workers.h"
+
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+namespace planara::bulk {
+
+namespace py = pybind11;
+
+// The number type of a point array, or TypeError.
+PointLayout point_layout(const py::array &points);
+
+// The leading strides of a point array of leading shape `extents`, or ValueError.
+std::vector<std::ptrdiff_t> point_strides(const py::array &points,
+                                          const std::vector<std::ptrdiff_t> &extents);
+
+// The result array's shape, after checking its type (`kind` and `size` as
+// numpy's dtype.kind and itemsize) and that it is writable.
+std::vector<std::ptrdiff_t> result_extents(const py::array &out, char kind, std::size_t size);
+
+// Whether a point array fitting `out` repeats one point for all of out's
+// elements (of which there is at least one), and that point.
+bool repeats_one_point(const py::array &points, const py::array &out);
+FixedPoint repeated_point(const py::array &points);
+
+// Runs a block kernel over K point arrays into out, on `threads` workers (0:
+// as many as pay off), with the interpreter lock released.
+template <std::size_t K>
+void run_elementwise(BlockKernel kernel, const void *params,
+                     const std::array<py::array, K> &points, const py::array &out, char kind,
+                     std::size_t result_size, std::size_t threads) {
+    const std::vector<std::ptrdiff_t> extents = result_extents(out, kind, result_size);
+    std::vector<typename Traversal<K + 1>::Strides> strides(extents.size());
+    std::array<char *, K + 1> bases{};
+    std::array<PointLayout, K> layouts{};
+    for (std::size_t j = 0; j < K; ++j) {
+        layouts[j] = point_layout(points[j]);
+        const auto leading = point_strides(points[j], extents);
+        for (std::size_t a = 0; a < extents.size(); ++a) strides[a][j] = leading[a];
+        bases[j] = static_cast<char *>(const_cast<void *>(points[j].data()));
+    }
+    for (std::size_t a = 0; a < extents.size(); ++a) strides[a][K] = out.strides(a);
+    bases[K] = static_cast<char *>(const_cast<void *>(out.data()));
+
+    const Traversal<K + 1> traversal(extents, strides, bases);
+    const unsigned workers = worker_count(traversal.size(), threads);
+    py::gil_scoped_release unlocked;
+    run_chunks(traversal.size(), workers, [&](unsigned, std::size_t begin, std::size_t end) {
+        run_blocks<K>(traversal, layouts, result_size, kernel, params, begin, end);
+    });
+}
+
+// The union of the one-point boxes of a non-empty point array.
+Bounds point_bounds(const py::array &points, std::size_t threads);
+
+}  // namespace planara::bulk

@@ -1,0 +1,71 @@
+#include "array/bounds.h"
+
+#include "array/workers.h"
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace planara::bulk {
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// One step of the union: x replaces the lower bound only when smaller, the
+// upper bound only when larger (a NaN x does neither).
+void include(Bounds &b, double x, double y) {
+    if (x < b.xmin) b.xmin = x;
+    if (y < b.ymin) b.ymin = y;
+    if (b.xmax < x) b.xmax = x;
+    if (b.ymax < y) b.ymax = y;
+}
+
+// The union of a part's points, starting from the empty box. The empty box
+// changes nothing that follows it: its infinities are replaced by every
+// number but themselves, and an infinite bound that ties keeps the same bits.
+Bounds part_bounds(const Traversal<1> &traversal, const PointLayout &points, std::size_t begin,
+                   std::size_t end) {
+    Bounds b{inf, inf, -inf, -inf};
+    alignas(64) double buffer[2 * block_points];
+    const std::ptrdiff_t stride = traversal.inner_strides()[0];
+    traversal.for_each_stretch(begin, end, [&](std::size_t n, const std::array<char *, 1> &at) {
+        for (std::size_t done = 0; done < n; done += block_points) {
+            const std::size_t count = std::min(block_points, n - done);
+            const double *p = packed_points(points, at[0] + static_cast<std::ptrdiff_t>(done) * stride,
+                                            stride, count, buffer);
+            for (std::size_t i = 0; i < count; ++i) include(b, p[2 * i], p[2 * i + 1]);
+        }
+    });
+    return b;
+}
+
+// A running bound that starts as a NaN stays NaN whatever follows; otherwise
+// the union skips every NaN, so it is the first box's bound folded with the
+// non-NaN bounds in order, which the parts' unions give part by part.
+double fold(double first, const std::vector<Bounds> &parts, double Bounds::*bound, bool lower) {
+    if (std::isnan(first)) return first;
+    double running = first;
+    for (const Bounds &part : parts) {
+        const double v = part.*bound;
+        if (lower ? v < running : running < v) running = v;
+    }
+    return running;
+}
+
+}  // namespace
+
+Bounds union_of_points(const Traversal<1> &traversal, const PointLayout &points,
+                       unsigned workers) {
+    std::vector<Bounds> parts(workers);
+    run_chunks(traversal.size(), workers, [&](unsigned part, std::size_t begin, std::size_t end) {
+        parts[part] = part_bounds(traversal, points, begin, end);
+    });
+    double first[2];
+    traversal.for_each_stretch(0, 1, [&](std::size_t, const std::array<char *, 1> &at) {
+        load_points(points, at[0], 0, 1, first);
+    });
+    return {fold(first[0], parts, &Bounds::xmin, true), fold(first[1], parts, &Bounds::ymin, true),
+            fold(first[0], parts, &Bounds::xmax, false), fold(first[1], parts, &Bounds::ymax, false)};
+}
+
+}  // namespace planara::bulk

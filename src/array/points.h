@@ -1,0 +1,85 @@
+// Point arguments as the bulk loops see them: where each array's points are
+// and in which number type, and how blocks of them become packed doubles.
+#pragma once
+
+#include "array/kernels.h"
+#include "array/traversal.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace planara::bulk {
+
+// The coordinate types a point array may have. Anything else reaches the
+// loops converted to double by the Python layer.
+enum class Coordinate : std::uint8_t {
+    float64, float32, int8, int16, int32, int64, uint8, uint16, uint32, uint64, boolean
+};
+
+struct PointLayout {
+    Coordinate type;
+    std::ptrdiff_t coordinate_stride;  // bytes from x to y
+};
+
+// Writes n points, the first at `at` and each `stride` bytes after the last,
+// to out as packed doubles, converted as a C cast (numpy's astype) does.
+void load_points(const PointLayout &layout, const char *at, std::ptrdiff_t stride, std::size_t n,
+                 double *out);
+
+// Points per block: a block of packed points of every argument and its
+// results stay in the first-level cache.
+inline constexpr std::size_t block_points = 512;
+
+// n points starting at `at`, `stride` bytes apart, as packed doubles: read in
+// place when they are aligned packed doubles already, otherwise (strided,
+// repeated, another number type) packed into buffer.
+inline const double *packed_points(const PointLayout &layout, const char *at,
+                                   std::ptrdiff_t stride, std::size_t n, double *buffer) {
+    constexpr auto size = std::ptrdiff_t{sizeof(double)};
+    if (layout.type == Coordinate::float64 && stride == 2 * size &&
+        layout.coordinate_stride == size &&
+        reinterpret_cast<std::uintptr_t>(at) % alignof(double) == 0) {
+        return reinterpret_cast<const double *>(at);
+    }
+    load_points(layout, at, stride, n, buffer);
+    return buffer;
+}
+
+// Runs kernel over the elements begin .. end - 1 of a traversal of K point
+// arrays and the result (array K, elements of result_size bytes), block by
+// block. Results go through a buffer when the result array is not a
+// contiguous, aligned run.
+template <std::size_t K>
+void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout, K> &points,
+                std::size_t result_size, BlockKernel kernel, const void *params,
+                std::size_t begin, std::size_t end) {
+    alignas(64) double point_buffers[K][2 * block_points];
+    alignas(64) char result_buffer[sizeof(double) * block_points];
+    const auto &strides = traversal.inner_strides();
+    const auto stretch = [&](std::size_t n, const std::array<char *, K + 1> &starts) {
+        for (std::size_t done = 0; done < n; done += block_points) {
+            const std::size_t count = std::min(block_points, n - done);
+            const auto offset = static_cast<std::ptrdiff_t>(done);
+            const double *packed[K];
+            for (std::size_t j = 0; j < K; ++j) {
+                packed[j] = packed_points(points[j], starts[j] + offset * strides[j], strides[j],
+                                          count, point_buffers[j]);
+            }
+            char *out = starts[K] + offset * strides[K];
+            const bool in_place = strides[K] == static_cast<std::ptrdiff_t>(result_size) &&
+                                  reinterpret_cast<std::uintptr_t>(out) % result_size == 0;
+            kernel(params, count, packed, in_place ? out : result_buffer);
+            if (!in_place) {
+                for (std::size_t i = 0; i < count; ++i) {
+                    std::copy_n(result_buffer + i * result_size, result_size,
+                                out + static_cast<std::ptrdiff_t>(i) * strides[K]);
+                }
+            }
+        }
+    };
+    traversal.for_each_stretch(begin, end, stretch);
+}
+
+}  // namespace planara::bulk
