@@ -100,8 +100,7 @@ Bounds point_bounds(const py::array &points, std::size_t threads) {
         throw py::value_error("the bounding box of no points is undefined");
     }
     const unsigned workers = worker_count(traversal.size(), threads);
-    py::gil_scoped_release unlocked;
-    return union_of_points(traversal, layout, workers);
+    return without_lock([&] { return union_of_points(traversal, layout, workers); });
 }
 
 }  // namespace planara::bulk

@@ -15,6 +15,8 @@
 #include <pybind11/pybind11.h>
 
 #include <array>
+#include <exception>
+#include <type_traits>
 #include <cstddef>
 #include <vector>
 
@@ -38,6 +40,36 @@ std::vector<std::ptrdiff_t> result_extents(const py::array &out, char kind, std:
 bool repeats_one_point(const py::array &points, const py::array &out);
 FixedPoint repeated_point(const py::array &points);
 
+// Runs f, which touches no Python object, with the interpreter lock released.
+// The lock is taken back in plain code, outside any handler or destructor: a
+// daemon thread that comes back while the interpreter shuts down is ended
+// there by a forced unwind, which has to pass through freely.
+template <class F>
+auto without_lock(F &&f) {
+    using Result = decltype(f());
+    std::exception_ptr failure;
+    PyThreadState *state = PyEval_SaveThread();
+    if constexpr (std::is_void_v<Result>) {
+        try {
+            f();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        PyEval_RestoreThread(state);
+        if (failure) std::rethrow_exception(failure);
+    } else {
+        Result result{};
+        try {
+            result = f();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        PyEval_RestoreThread(state);
+        if (failure) std::rethrow_exception(failure);
+        return result;
+    }
+}
+
 // Runs a block kernel over K point arrays into out, on `threads` workers (0:
 // as many as pay off), with the interpreter lock released.
 template <std::size_t K>
@@ -59,9 +91,10 @@ void run_elementwise(BlockKernel kernel, const void *params,
 
     const Traversal<K + 1> traversal(extents, strides, bases);
     const unsigned workers = worker_count(traversal.size(), threads);
-    py::gil_scoped_release unlocked;
-    run_chunks(traversal.size(), workers, [&](unsigned, std::size_t begin, std::size_t end) {
-        run_blocks<K>(traversal, layouts, result_size, kernel, params, begin, end);
+    without_lock([&] {
+        run_chunks(traversal.size(), workers, [&](unsigned, std::size_t begin, std::size_t end) {
+            run_blocks<K>(traversal, layouts, result_size, kernel, params, begin, end);
+        });
     });
 }
 
