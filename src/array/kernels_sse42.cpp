@@ -1,4 +1,11 @@
-// The block kernels for processors with SSE4.2 (the build compiles this file
-// with -msse4.2 and nothing else added).
+// The block kernels for processors with SSE4.2. The instruction set is set
+// here, for the kernels alone, rather than on the command line: so it holds
+// through link-time optimisation, and no code outside the kernels (the
+// standard library's included first) is compiled for it.
+#include "array/kernels.h"
+
+#include <cstdint>
+
+#pragma GCC target("sse4.2")
 #define PLANARA_KERNELS sse42_kernels
 #include "array/kernels.inc"
