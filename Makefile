@@ -76,12 +76,16 @@ sanitize: system-deps $(ASAN_VENV)/.requirements
 	    cat $(ASAN_REPORTS)/* 2>/dev/null; echo "sanitizer reports found: see above"; exit 1; fi; \
 	  exit $$status
 
+# The CGAL and Boost headers, and qemu-user, with which the tests run the
+# modules on emulated processors without AVX.
+SYSTEM_FILES := $(HEADERS) /usr/bin/qemu-x86_64
+SYSTEM_PACKAGES := libcgal-dev libboost-dev qemu-user
 system-deps:
-	@for h in $(HEADERS); do \
-	  if [ ! -f $$h ]; then \
-	    echo "installing libcgal-dev and libboost-dev"; \
+	@for f in $(SYSTEM_FILES); do \
+	  if [ ! -f $$f ]; then \
+	    echo "installing $(SYSTEM_PACKAGES)"; \
 	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq libcgal-dev libboost-dev || exit 1; \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $(SYSTEM_PACKAGES) || exit 1; \
 	    break; \
 	  fi; \
 	done
