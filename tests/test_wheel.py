@@ -16,7 +16,9 @@ WHEELHOUSE = ROOT / "build" / "wheelhouse"
 STUB = ROOT / "python" / "planara_core.pyi"
 EXTENSION = pathlib.Path(planara_core.__file__).name
 BULK_EXTENSION = "planara/" + pathlib.Path(planara_core.__file__).name.replace("planara_core", "_array")
-PACKAGE = {BULK_EXTENSION, "planara/__init__.py", "planara/array.py"}
+# The package's sources, stubs and typing marker, as they stand in python/planara.
+PACKAGE_FILES = ["__init__.py", "array.py", "__init__.pyi", "array.pyi", "py.typed"]
+PACKAGE = {BULK_EXTENSION, *(f"planara/{name}" for name in PACKAGE_FILES)}
 
 pytestmark = pytest.mark.wheel
 
@@ -55,6 +57,9 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
             "the installed module is not the wheel's; run `make install`"
         for stub in ("planara_core.pyi", "planara_core-stubs/__init__.pyi"):
             assert zf.read(stub).decode() == STUB.read_text()
+        for name in PACKAGE_FILES:
+            assert zf.read(f"planara/{name}") == (ROOT / "python" / "planara" / name).read_bytes(), \
+                f"planara/{name} differs from the source; run `make install`"
         meta_name = next(n for n in names if n.endswith(".dist-info/METADATA"))
         meta = email.parser.Parser().parsestr(zf.read(meta_name).decode())
     assert meta["Requires-Python"] == "==3.11.*"
