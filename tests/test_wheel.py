@@ -73,6 +73,23 @@ def test_tour_and_picture_run_from_the_wheel(fresh_python, tmp_path):
     assert pathlib.Path(where.strip()).is_relative_to(fresh_python.parents[1])
     tour = run_isolated(fresh_python, (ROOT / "examples" / "tour.py").read_text(), tmp_path)
     assert "== Points and vectors ==" in tour
+    # The wheel alone has no numpy: the tour says so and goes on.
+    assert "(skipped: planara.array needs numpy" in tour.splitlines()[-1]
     out = run_isolated(fresh_python, (ROOT / "examples" / "picture.py").read_text(), tmp_path,
                        "out.svg")
     assert (tmp_path / "out.svg").read_text().startswith("<svg") and "out.svg" in out
+
+
+def test_planara_imports_without_numpy(fresh_python, tmp_path):
+    out = run_isolated(fresh_python, """
+import planara, planara_core
+assert planara.Point2 is planara_core.Point2
+for attempt in ("import planara.array", "planara.array"):
+    try:
+        exec(attempt)
+    except ImportError as exc:
+        print(exc)
+""", tmp_path)
+    assert out.splitlines() == [
+        "planara.array needs numpy >= 2: install the 'array' extra, "
+        "pip install 'planara_core[array]'"] * 2
