@@ -1,4 +1,4 @@
-"""A short printed tour of planara_core."""
+"""A short printed tour of planara_core, and of planara.array when numpy is installed."""
 
 import planara_core as pc
 from planara_core import Direction2, Line2, Point2, Ray2, Segment2, Vector2
@@ -105,3 +105,19 @@ show("IsoRectangle2(3, 4, 1, 1)  (corners sorted)", r)
 show("list(r)", list(r))
 show("r.area(), r.bounded_side(Point2(1, 2))", (r.area(), r.bounded_side(Point2(1, 2))))
 show("IsoRectangle2(t.bbox())", pc.IsoRectangle2(t.bbox()))
+
+section("Many points at once")
+try:
+    import numpy as np
+
+    import planara.array
+except ImportError:
+    print("(skipped: planara.array needs numpy: pip install 'planara_core[array]')")
+else:
+    cloud = np.random.default_rng(2024).uniform(-1, 5, size=(100_000, 2))
+    codes = planara.array.bounded_side(t, cloud)  # one call for all the points
+    show("bounded_side(t, 100,000 random points)",
+         {where: int(np.count_nonzero(codes == code))
+          for code, where in ((1, "inside"), (0, "boundary"), (-1, "outside"))})
+    show("  the same as t.bounded_side point by point",
+         codes.tolist() == [t.bounded_side(Point2(x, y)) for x, y in cloud.tolist()])

@@ -12,11 +12,32 @@ EXAMPLE = pathlib.Path(__file__).resolve().parents[1] / "examples" / "picture.py
 NS = "{http://www.w3.org/2000/svg}"
 
 
+def draw(directory, bulk):
+    """Runs the example into directory/picture.svg, the points coloured through
+    planara.array (bulk) or one by one, as without numpy."""
+    path = directory / "picture.svg"
+    main = runpy.run_path(str(EXAMPLE))["main"]
+    if bulk:
+        assert main.__globals__["bulk"] is not None, "planara.array did not load"
+    else:
+        main.__globals__["bulk"] = None
+    main([str(path)])
+    return path
+
+
+@pytest.fixture(scope="module", params=[True, False], ids=["numpy", "no numpy"])
+def picture(request, tmp_path_factory):
+    return draw(tmp_path_factory.mktemp("picture"), request.param)
+
+
 @pytest.fixture(scope="module")
-def svg(tmp_path_factory):
-    path = tmp_path_factory.mktemp("picture") / "picture.svg"
-    runpy.run_path(str(EXAMPLE))["main"]([str(path)])
-    return ET.parse(path).getroot()  # raises unless well-formed
+def svg(picture):
+    return ET.parse(picture).getroot()  # raises unless well-formed
+
+
+def test_both_ways_of_colouring_draw_the_same_picture(tmp_path_factory):
+    drawn = [draw(tmp_path_factory.mktemp("both"), bulk).read_text() for bulk in (True, False)]
+    assert drawn[0] == drawn[1]
 
 
 def by_id(svg, ident):

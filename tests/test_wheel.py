@@ -16,7 +16,9 @@ WHEELHOUSE = ROOT / "build" / "wheelhouse"
 STUB = ROOT / "python" / "planara_core.pyi"
 EXTENSION = pathlib.Path(planara_core.__file__).name
 BULK_EXTENSION = "planara/" + pathlib.Path(planara_core.__file__).name.replace("planara_core", "_array")
-PACKAGE = {BULK_EXTENSION, "planara/__init__.py", "planara/array.py"}
+# The package's sources, stubs and typing marker, as they stand in python/planara.
+PACKAGE_FILES = ["__init__.py", "array.py", "__init__.pyi", "array.pyi", "py.typed"]
+PACKAGE = {BULK_EXTENSION, *(f"planara/{name}" for name in PACKAGE_FILES)}
 
 pytestmark = pytest.mark.wheel
 
@@ -55,6 +57,9 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
             "the installed module is not the wheel's; run `make install`"
         for stub in ("planara_core.pyi", "planara_core-stubs/__init__.pyi"):
             assert zf.read(stub).decode() == STUB.read_text()
+        for name in PACKAGE_FILES:
+            assert zf.read(f"planara/{name}") == (ROOT / "python" / "planara" / name).read_bytes(), \
+                f"planara/{name} differs from the source; run `make install`"
         meta_name = next(n for n in names if n.endswith(".dist-info/METADATA"))
         meta = email.parser.Parser().parsestr(zf.read(meta_name).decode())
     assert meta["Requires-Python"] == "==3.11.*"
@@ -68,6 +73,23 @@ def test_tour_and_picture_run_from_the_wheel(fresh_python, tmp_path):
     assert pathlib.Path(where.strip()).is_relative_to(fresh_python.parents[1])
     tour = run_isolated(fresh_python, (ROOT / "examples" / "tour.py").read_text(), tmp_path)
     assert "== Points and vectors ==" in tour
+    # The wheel alone has no numpy: the tour says so and goes on.
+    assert "(skipped: planara.array needs numpy" in tour.splitlines()[-1]
     out = run_isolated(fresh_python, (ROOT / "examples" / "picture.py").read_text(), tmp_path,
                        "out.svg")
     assert (tmp_path / "out.svg").read_text().startswith("<svg") and "out.svg" in out
+
+
+def test_planara_imports_without_numpy(fresh_python, tmp_path):
+    out = run_isolated(fresh_python, """
+import planara, planara_core
+assert planara.Point2 is planara_core.Point2
+for attempt in ("import planara.array", "planara.array"):
+    try:
+        exec(attempt)
+    except ImportError as exc:
+        print(exc)
+""", tmp_path)
+    assert out.splitlines() == [
+        "planara.array needs numpy >= 2: install the 'array' extra, "
+        "pip install 'planara_core[array]'"] * 2

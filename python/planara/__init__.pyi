@@ -1,0 +1,21 @@
+# Type stub of planara: the names of planara_core, typed by its own stub, and
+# the bulk functions, which `import planara` makes reachable as planara.array.
+from . import array as array
+from planara_core import Bbox2 as Bbox2
+from planara_core import Circle2 as Circle2
+from planara_core import Direction2 as Direction2
+from planara_core import IsoRectangle2 as IsoRectangle2
+from planara_core import Line2 as Line2
+from planara_core import OrientationResult as OrientationResult
+from planara_core import Point2 as Point2
+from planara_core import Ray2 as Ray2
+from planara_core import Segment2 as Segment2
+from planara_core import Triangle2 as Triangle2
+from planara_core import Vector2 as Vector2
+from planara_core import orientation as orientation
+from planara_core import squared_distance as squared_distance
+
+__all__ = [
+    "squared_distance", "Point2", "Vector2", "OrientationResult", "orientation", "Bbox2",
+    "Direction2", "Line2", "Segment2", "Ray2", "Triangle2", "Circle2", "IsoRectangle2",
+]
