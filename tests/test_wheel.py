@@ -15,10 +15,10 @@ ROOT = pathlib.Path(__file__).resolve().parents[1]
 WHEELHOUSE = ROOT / "build" / "wheelhouse"
 STUB = ROOT / "python" / "planara_core.pyi"
 EXTENSION = pathlib.Path(planara_core.__file__).name
-BULK_EXTENSION = "planara/" + pathlib.Path(planara_core.__file__).name.replace("planara_core", "_array")
+EXTENSIONS = {"planara/" + EXTENSION.replace("planara_core", name) for name in ("_array", "_values")}
 # The package's sources, stubs and typing marker, as they stand in python/planara.
-PACKAGE_FILES = ["__init__.py", "array.py", "__init__.pyi", "array.pyi", "py.typed"]
-PACKAGE = {BULK_EXTENSION, *(f"planara/{name}" for name in PACKAGE_FILES)}
+PACKAGE_FILES = ["__init__.py", "array.py", "_pickling.py", "__init__.pyi", "array.pyi", "py.typed"]
+PACKAGE = {*EXTENSIONS, *(f"planara/{name}" for name in PACKAGE_FILES)}
 
 pytestmark = pytest.mark.wheel
 

@@ -2,8 +2,11 @@
 
 The value classes and the two functions are those of planara_core, the very
 same objects; `planara.array` applies the kernel's predicates to numpy arrays
-of points (it needs numpy: the `array` extra).
+of points (it needs numpy: the `array` extra). Importing planara also makes
+every planara_core object picklable and copyable.
 """
+
+import importlib.metadata
 
 from planara_core import (
     Bbox2,
@@ -20,6 +23,11 @@ from planara_core import (
     orientation,
     squared_distance,
 )
+
+from planara import _pickling
+
+_pickling.register()
+__version__ = importlib.metadata.version("planara_core")
 
 __all__ = [
     "squared_distance", "Point2", "Vector2", "OrientationResult", "orientation", "Bbox2",

@@ -15,6 +15,8 @@ from planara_core import Vector2 as Vector2
 from planara_core import orientation as orientation
 from planara_core import squared_distance as squared_distance
 
+__version__: str
+
 __all__ = [
     "squared_distance", "Point2", "Vector2", "OrientationResult", "orientation", "Bbox2",
     "Direction2", "Line2", "Segment2", "Ray2", "Triangle2", "Circle2", "IsoRectangle2",

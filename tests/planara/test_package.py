@@ -64,3 +64,10 @@ def test_the_bulk_engine_shares_the_core_types():
     circle = surface.Samples().instance("Circle2")
     with pytest.raises(TypeError):
         _array.has_on(circle, np.zeros((1, 2)), np.zeros(1, np.bool_), 1)
+
+
+def test_the_version_is_the_installed_distributions():
+    import importlib.metadata
+
+    assert planara.__version__ == importlib.metadata.version("planara_core")
+    assert "__version__" not in vars(planara_core)
