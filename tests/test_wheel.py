@@ -63,8 +63,12 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
         meta_name = next(n for n in names if n.endswith(".dist-info/METADATA"))
         meta = email.parser.Parser().parsestr(zf.read(meta_name).decode())
     assert meta["Requires-Python"] == "==3.11.*"
-    # numpy only for the bulk functions, as an extra.
-    assert meta.get_all("Requires-Dist") == ['numpy>=2; extra == "array"']
+    # Nothing is needed at run time but by the extras: numpy for the bulk
+    # functions, dask for running them on a cluster.
+    requires = meta.get_all("Requires-Dist")
+    assert 'numpy>=2; extra == "array"' in requires
+    assert all('; extra == "' in r for r in requires), requires
+    assert set(meta.get_all("Provides-Extra")) == {"array", "dask"}
 
 
 def test_tour_and_picture_run_from_the_wheel(fresh_python, tmp_path):
