@@ -19,8 +19,11 @@ import planara_core as pc
 from planara import _array
 
 QEMU = shutil.which("qemu-x86_64")
-pytestmark = pytest.mark.skipif(platform.machine() != "x86_64" or QEMU is None,
-                                reason="needs x86-64 and qemu-x86_64 (Debian: qemu-user)")
+pytestmark = [
+    pytest.mark.emulated,
+    pytest.mark.skipif(platform.machine() != "x86_64" or QEMU is None,
+                       reason="needs x86-64 and qemu-x86_64 (Debian: qemu-user)"),
+]
 
 BULK = """
     import json
