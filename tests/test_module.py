@@ -1,6 +1,7 @@
 """Module frame: one exported entry point, import caching, number rendering."""
 
 import importlib
+import importlib.util
 import math
 import shutil
 import subprocess
@@ -25,13 +26,15 @@ def test_reimport_returns_the_cached_module_and_classes():
 
 
 @pytest.mark.skipif(shutil.which("nm") is None, reason="needs binutils' nm")
-def test_only_the_entry_point_is_exported():
+@pytest.mark.parametrize("module", ["planara_core", "planara._array", "planara._values"])
+def test_only_the_entry_point_is_exported(module):
     """Functions and data alike: no type information of the C++ and Boost types
     inside may be visible to (and bind with) other libraries."""
-    out = subprocess.run(["nm", "-D", "--defined-only", planara_core.__file__],
+    path = importlib.util.find_spec(module).origin
+    out = subprocess.run(["nm", "-D", "--defined-only", path],
                          capture_output=True, text=True, check=True).stdout
     exported = {line.split()[-1] for line in out.splitlines() if line.strip()}
-    assert exported == {"PyInit_planara_core"}
+    assert exported == {"PyInit_" + module.rpartition(".")[2]}
 
 
 SPECIAL = [0.0, -0.0, 1.5, -2.0, 1 / 3, 123456.7890123, 1e20, 1e-7, -1e-7, 0.0078125,

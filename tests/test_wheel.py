@@ -1,10 +1,14 @@
-"""The wheel that `make install` built and installed: what it holds, and that it runs
-from a fresh virtual environment with no file of the source tree on its path."""
+"""The distributions: the wheel that `make install` built and installed, the same
+wheel repaired for manylinux by `make wheel`, and an sdist of this tree. What
+they hold, and that each runs from a fresh virtual environment with no file of
+the source tree on its path (the sdist compiled there from scratch, which takes
+a few minutes)."""
 
 import email.parser
 import pathlib
 import subprocess
 import sys
+import tarfile
 import zipfile
 
 import pytest
@@ -13,6 +17,8 @@ import planara_core
 
 ROOT = pathlib.Path(__file__).resolve().parents[1]
 WHEELHOUSE = ROOT / "build" / "wheelhouse"
+DIST = ROOT / "dist"
+PLATFORM = "manylinux_2_34_x86_64"
 STUB = ROOT / "python" / "planara_core.pyi"
 EXTENSION = pathlib.Path(planara_core.__file__).name
 EXTENSIONS = {"planara/" + EXTENSION.replace("planara_core", name) for name in ("_array", "_values")}
@@ -23,45 +29,90 @@ PACKAGE = {*EXTENSIONS, *(f"planara/{name}" for name in PACKAGE_FILES)}
 pytestmark = pytest.mark.wheel
 
 
-@pytest.fixture(scope="module")
-def wheel():
-    found = list(WHEELHOUSE.glob("planara_core-*.whl"))
-    assert len(found) == 1, f"expected one wheel in {WHEELHOUSE}; run `make install`"
+def run(command, **options):
+    """Runs command and returns its output; a failure shows what it printed."""
+    done = subprocess.run([str(part) for part in command], capture_output=True, text=True,
+                          **options)
+    assert done.returncode == 0, f"{command} failed:\n{done.stdout}\n{done.stderr}"
+    return done.stdout
+
+
+def only(directory, pattern, how):
+    found = list(directory.glob(pattern))
+    assert len(found) == 1, f"expected one {pattern} in {directory}; run `{how}`"
     return found[0]
 
 
 @pytest.fixture(scope="module")
-def fresh_python(wheel, tmp_path_factory):
-    """The interpreter of a new virtual environment holding only the wheel."""
-    venv = tmp_path_factory.mktemp("wheel") / "venv"
-    subprocess.run([sys.executable, "-m", "venv", "--without-pip", str(venv)], check=True)
-    python = venv / "bin" / "python"
-    subprocess.run([sys.executable, "-m", "pip", "--python", str(python), "install", "--quiet",
-                    "--no-index", "--no-deps", str(wheel)], check=True)
+def wheel():
+    return only(WHEELHOUSE, "planara_core-*.whl", "make install")
+
+
+@pytest.fixture(scope="module")
+def repaired():
+    return only(DIST, f"planara_core-*-{PLATFORM}.whl", "make wheel")
+
+
+@pytest.fixture(scope="module")
+def sdist(tmp_path_factory):
+    """An sdist of this tree as it stands."""
+    out = tmp_path_factory.mktemp("sdist")
+    run([sys.executable, "-m", "build", "--sdist", "--outdir", out, ROOT])
+    return only(out, "planara_core-*.tar.gz", "python -m build --sdist")
+
+
+@pytest.fixture(scope="module")
+def installed(request, tmp_path_factory):
+    """python("wheel"): the interpreter of a new virtual environment holding only
+    the wheel; python("repaired") or python("sdist"): one holding the repaired
+    wheel or the sdist with the array extra (numpy from the index). Each is made
+    once for the module."""
+    made = {}
+
+    def python(kind):
+        if kind not in made:
+            venv = tmp_path_factory.mktemp(kind) / "venv"
+            run([sys.executable, "-m", "venv", "--without-pip", venv])
+            made[kind] = venv / "bin" / "python"
+            source = request.getfixturevalue(kind)
+            what = ["--no-index", "--no-deps", source] if kind == "wheel" else [f"{source}[array]"]
+            run([sys.executable, "-m", "pip", "--python", made[kind], "install", "--quiet",
+                 *what])
+        return made[kind]
     return python
 
 
 def run_isolated(python, source, cwd, *args):
     """Runs source given on stdin in isolated mode (no PYTHONPATH, no user site, no cwd)."""
-    return subprocess.run([str(python), "-I", "-", *args], input=source, cwd=cwd,
-                          capture_output=True, text=True, check=True).stdout
+    return run([python, "-I", "-", *args], input=source, cwd=cwd)
 
 
-def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
+@pytest.mark.parametrize("kind, tag", [("wheel", "linux_x86_64"), ("repaired", PLATFORM)])
+def test_wheel_holds_the_installed_module_and_its_stubs(request, kind, tag):
+    """The repair only retags the wheel: nothing is grafted in or changed."""
+    wheel = request.getfixturevalue(kind)
+    rebuild = "make install" if kind == "wheel" else "make wheel"
+    site = pathlib.Path(planara_core.__file__).parent
     with zipfile.ZipFile(wheel) as zf:
         names = set(zf.namelist())
-        payload = {n for n in names if ".dist-info/" not in n}
+        # (auditwheel writes directory entries too)
+        payload = {n for n in names if ".dist-info/" not in n and not n.endswith("/")}
         assert payload == {EXTENSION, "planara_core.pyi", "planara_core-stubs/__init__.pyi",
                            *PACKAGE}
-        assert zf.read(EXTENSION) == pathlib.Path(planara_core.__file__).read_bytes(), \
-            "the installed module is not the wheel's; run `make install`"
+        for name in (EXTENSION, *EXTENSIONS):
+            assert zf.read(name) == (site / name).read_bytes(), \
+                f"the installed {name} is not the wheel's; run `{rebuild}`"
         for stub in ("planara_core.pyi", "planara_core-stubs/__init__.pyi"):
             assert zf.read(stub).decode() == STUB.read_text()
         for name in PACKAGE_FILES:
             assert zf.read(f"planara/{name}") == (ROOT / "python" / "planara" / name).read_bytes(), \
-                f"planara/{name} differs from the source; run `make install`"
-        meta_name = next(n for n in names if n.endswith(".dist-info/METADATA"))
-        meta = email.parser.Parser().parsestr(zf.read(meta_name).decode())
+                f"planara/{name} differs from the source; run `{rebuild}`"
+
+        def dist_info(name):
+            found = next(n for n in names if n.endswith(f".dist-info/{name}"))
+            return email.parser.Parser().parsestr(zf.read(found).decode())
+        meta, tags = dist_info("METADATA"), dist_info("WHEEL")
+    assert tags.get_all("Tag") == [f"cp311-cp311-{tag}"]
     assert meta["Requires-Python"] == "==3.11.*"
     # Nothing is needed at run time but by the extras: numpy for the bulk
     # functions, dask for running them on a cluster.
@@ -71,21 +122,65 @@ def test_wheel_holds_the_installed_module_and_its_stubs(wheel):
     assert set(meta.get_all("Provides-Extra")) == {"array", "dask"}
 
 
-def test_tour_and_picture_run_from_the_wheel(fresh_python, tmp_path):
-    where = run_isolated(fresh_python, "import planara_core; print(planara_core.__file__)",
-                         tmp_path)
-    assert pathlib.Path(where.strip()).is_relative_to(fresh_python.parents[1])
-    tour = run_isolated(fresh_python, (ROOT / "examples" / "tour.py").read_text(), tmp_path)
+def test_sdist_holds_the_sources_and_no_build_products(sdist):
+    with tarfile.open(sdist) as tf:
+        names = {name.partition("/")[2] for name in tf.getnames()}
+    sources = {str(path.relative_to(ROOT)) for top in ("src", "python")
+               for path in (ROOT / top).rglob("*")
+               if path.is_file() and "__pycache__" not in path.parts and path.suffix != ".so"}
+    missing = {"PKG-INFO", "pyproject.toml", "README.md", *sources} - names
+    assert not missing
+    stray = {name for name in names
+             if name.split("/")[0] in {"build", "dist", ".venv", ".venv-asan", ".git"}
+             or "__pycache__" in name.split("/") or name.endswith((".so", ".whl"))}
+    assert not stray
+
+
+@pytest.mark.parametrize("kind", ["wheel", "repaired", "sdist"])
+def test_tour_and_picture_run_from_the_install(installed, kind, tmp_path):
+    python = installed(kind)
+    where = run_isolated(python, "import planara_core; print(planara_core.__file__)", tmp_path)
+    assert pathlib.Path(where.strip()).is_relative_to(python.parents[1])
+    tour = run_isolated(python, (ROOT / "examples" / "tour.py").read_text(), tmp_path)
     assert "== Points and vectors ==" in tour
-    # The wheel alone has no numpy: the tour says so and goes on.
-    assert "(skipped: planara.array needs numpy" in tour.splitlines()[-1]
-    out = run_isolated(fresh_python, (ROOT / "examples" / "picture.py").read_text(), tmp_path,
-                       "out.svg")
+    last = tour.splitlines()[-1]
+    if kind == "wheel":
+        # The wheel alone has no numpy: the tour says so and goes on.
+        assert "(skipped: planara.array needs numpy" in last
+    else:
+        assert "the same as t.bounded_side point by point" in last and last.endswith(" True")
+    out = run_isolated(python, (ROOT / "examples" / "picture.py").read_text(), tmp_path, "out.svg")
     assert (tmp_path / "out.svg").read_text().startswith("<svg") and "out.svg" in out
 
 
-def test_planara_imports_without_numpy(fresh_python, tmp_path):
-    out = run_isolated(fresh_python, """
+BULK_AND_PICKLE = """
+import pickle
+import numpy as np
+import planara, planara.array, planara_core as pc
+
+p, q = np.zeros((3, 2)), np.array([[1.0, 0.0]] * 3)
+r = np.array([[0.0, 1.0], [0.0, -1.0], [2.0, 0.0]])
+print(planara.array.orientation(p, q, r).tolist(), planara.array.squared_distance(q, r).tolist())
+for obj in [pc.Point2(1.5, -0.0), pc.Segment2(pc.Point2(0, 0), pc.Point2(1, 2)),
+            # a circle through collinear points, which planara._values rebuilds
+            pc.Circle2(pc.Point2(0, 0), pc.Point2(1, 1), pc.Point2(2, 2)),
+            pc.orientation(pc.Point2(0, 0), pc.Point2(1, 0), pc.Point2(0, 1))]:
+    print(repr(pickle.loads(pickle.dumps(obj))))
+"""
+
+
+@pytest.mark.parametrize("kind", ["repaired", "sdist"])
+def test_bulk_call_and_pickle_round_trip_from_the_install(installed, kind, tmp_path):
+    assert run_isolated(installed(kind), BULK_AND_PICKLE, tmp_path).splitlines() == [
+        "[1, -1, 0] [2.0, 2.0, 1.0]",
+        "Point2(1.500000, -0.000000)",
+        "Segment2((0.000000, 0.000000), (1.000000, 2.000000))",
+        "Circle2(center=(-inf, inf), squared_radius=inf)",
+        "Left turn"]
+
+
+def test_planara_imports_without_numpy(installed, tmp_path):
+    out = run_isolated(installed("wheel"), """
 import planara, planara_core
 assert planara.Point2 is planara_core.Point2
 for attempt in ("import planara.array", "planara.array"):
