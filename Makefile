@@ -27,10 +27,14 @@ demo: install
 test: wheel
 	$(VPY) -m pytest
 
-# One table: planara_core against plain Python, shapely 2.x and the binding
-# layer's floor (see benchmarks/run.py; options through BENCH_ARGS).
+# Two tables: planara_core against plain Python, shapely 2.x and the binding
+# layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
+# planara.array against per-object calls, numpy, numba, shapely 2.x and a copy
+# of the input (benchmarks/bulk.py; options through BULK_ARGS).
 bench: install $(VENV)/.bench
 	$(VPY) benchmarks/run.py $(BENCH_ARGS)
+	@echo
+	$(VPY) benchmarks/bulk.py $(BULK_ARGS)
 
 # The build requirements live in .venv and the build tree in build/, so a
 # rebuild compiles only what changed.
@@ -125,10 +129,10 @@ $(VENV)/.dist: $(VENV)/.requirements python/requirements-dist.txt
 	$(VPY) -m pip install --quiet -r python/requirements-dist.txt
 	touch $@
 
-# shapely for the comparison, and the floor: a minimal binding built with the
-# same pybind11 (the one in .venv) and the same flags as the module.
-$(VENV)/.bench: $(VENV)/.requirements $(wildcard benchmarks/floor/*)
-	$(VPY) -m pip install --quiet "shapely>=2,<3"
+# shapely and numba for the comparisons, and the floor: a minimal binding
+# built with the same pybind11 (the one in .venv) and the same flags as the module.
+$(VENV)/.bench: $(VENV)/.requirements benchmarks/requirements.txt $(wildcard benchmarks/floor/*)
+	$(VPY) -m pip install --quiet -r benchmarks/requirements.txt
 	$(VPY) -m pip install --quiet --no-build-isolation -C build-dir=$(CURDIR)/build/floor ./benchmarks/floor
 	touch $@
 

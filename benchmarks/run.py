@@ -315,9 +315,14 @@ def fmt_time(seconds):
     return f"{seconds:.3g} s"
 
 
+def times(r):
+    """A ratio to two significant digits, without an exponent (120x, not 1.2e+02x)."""
+    return f"{float(f'{r:.2g}'):g}x"
+
+
 def speed(other, ours):
     r = other / ours
-    return f"{r:.2g}x faster" if r >= 1 else f"{1 / r:.2g}x slower"
+    return f"{times(r)} faster" if r >= 1 else f"{times(1 / r)} slower"
 
 
 def machine():

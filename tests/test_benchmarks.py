@@ -1,11 +1,13 @@
-"""The benchmark compares like with like: its pure-Python peer computes what
-planara_core computes, bit for bit (each also checks the other), and its floor
-registers the module's C++ types in the module's order."""
+"""The benchmarks compare like with like: the pure-Python peer computes what
+planara_core computes, bit for bit (each also checks the other), the floor
+registers the module's C++ types in the module's order, and the bulk table's
+formulas answer as planara.array does."""
 
 import pathlib
 import re
 import sys
 
+import numpy as np
 import pytest
 from hypothesis import given, reject, strategies as st
 
@@ -14,6 +16,7 @@ from conftest import coords, same_float
 
 BENCHMARKS = pathlib.Path(__file__).parents[1] / "benchmarks"
 sys.path.insert(0, str(BENCHMARKS))
+import bulk  # noqa: E402
 import peer  # noqa: E402
 
 # Small integers make coincident, collinear and boundary cases common.
@@ -90,3 +93,28 @@ def test_floor_registers_the_module_types_in_the_same_order():
     floor = re.findall(r"py::class_<(\w+)>", source)
     module = [name for name, value in vars(pc).items() if isinstance(value, type)]
     assert floor == module
+
+
+# The bulk table's numpy expressions and numba loops compute the formulas
+# that planara.array is timed against; on ordinary random points they must
+# give its answers, in its result type.
+
+
+@pytest.fixture(scope="module")
+def numba_loops():
+    pytest.importorskip("numba")
+    return bulk.numba_loops()
+
+
+@pytest.mark.parametrize("workload", bulk.WORKLOADS, ids=lambda w: w.key)
+@pytest.mark.parametrize("impl", ["numpy", "numba"])
+def test_bulk_formulas_give_planara_array_answers(request, impl, workload):
+    arrays = workload.arrays(20_000)
+    args = workload.formula_args(arrays)
+    if impl == "numpy":
+        answer = workload.numpy(*args)
+    else:
+        answer = request.getfixturevalue("numba_loops")[workload.key](*args)
+    expected = workload.planara(*arrays, threads=1)
+    assert answer.dtype == expected.dtype
+    np.testing.assert_array_equal(answer, expected)
