@@ -27,14 +27,18 @@ demo: install
 test: wheel
 	$(VPY) -m pytest
 
-# Two tables: planara_core against plain Python, shapely 2.x and the binding
+# Three tables: planara_core against plain Python, shapely 2.x and the binding
 # layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
 # planara.array against per-object calls, numpy, numba, shapely 2.x and a copy
-# of the input (benchmarks/bulk.py; options through BULK_ARGS).
+# of the input (benchmarks/bulk.py; options through BULK_ARGS), then
+# planara.array through dask on local worker processes against one process
+# (benchmarks/cluster.py; options through CLUSTER_ARGS).
 bench: install $(VENV)/.bench
 	$(VPY) benchmarks/run.py $(BENCH_ARGS)
 	@echo
 	$(VPY) benchmarks/bulk.py $(BULK_ARGS)
+	@echo
+	$(VPY) benchmarks/cluster.py $(CLUSTER_ARGS)
 
 # The build requirements live in .venv and the build tree in build/, so a
 # rebuild compiles only what changed.
