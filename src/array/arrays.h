@@ -92,7 +92,7 @@ void run_elementwise(BlockKernel kernel, const void *params,
     const Traversal<K + 1> traversal(extents, strides, bases);
     const unsigned workers = worker_count(traversal.size(), threads);
     without_lock([&] {
-        run_chunks(traversal.size(), workers, [&](unsigned, std::size_t begin, std::size_t end) {
+        run_parts(traversal.size(), workers, [&](std::size_t, std::size_t begin, std::size_t end) {
             run_blocks<K>(traversal, layouts, result_size, kernel, params, begin, end);
         });
     });

@@ -56,8 +56,8 @@ double fold(double first, const std::vector<Bounds> &parts, double Bounds::*boun
 
 Bounds union_of_points(const Traversal<1> &traversal, const PointLayout &points,
                        unsigned workers) {
-    std::vector<Bounds> parts(workers);
-    run_chunks(traversal.size(), workers, [&](unsigned part, std::size_t begin, std::size_t end) {
+    std::vector<Bounds> parts(part_count(traversal.size(), workers));
+    run_parts(traversal.size(), workers, [&](std::size_t part, std::size_t begin, std::size_t end) {
         parts[part] = part_bounds(traversal, points, begin, end);
     });
     double first[2];

@@ -111,3 +111,15 @@ def test_a_single_point_gives_a_zero_dimensional_answer(p, q):
     got = pa.squared_distance(np.array(p), np.array(q))
     assert got.shape == () and bits(got) == bits(per_object_squared_distance(np.array([p]),
                                                                               np.array([q])))
+
+
+def test_bbox_of_many_parts_keeps_the_rules_of_one_fold():
+    # Large enough to be cut into many parts, some of which begin with a NaN
+    # or hold only ties of zeros; the first point's NaN x must survive them all.
+    rng = np.random.default_rng(4)
+    pts = rng.choice([0.0, -0.0, 1.0, -2.0, np.nan, np.inf], size=(300_001, 2))
+    pts[::16_384] = np.nan
+    pts[1:, 0] = np.where(np.isnan(pts[1:, 0]), -0.0, pts[1:, 0])
+    expected = box_bits(per_object_bbox(pts)).tolist()
+    for threads in (1, 2, 3, 7):
+        assert bits(_array.bbox(pts, threads)).tolist() == expected
