@@ -1,13 +1,6 @@
 #include "array/points.h"
 
-#include <algorithm>
-
-#include <cstdint>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace planara::bulk {
 namespace {
@@ -52,29 +45,6 @@ void load_points(const PointLayout &layout, const char *at, std::ptrdiff_t strid
         case Coordinate::uint64: return widen_points<std::uint64_t>(at, stride, c, n, out);
         case Coordinate::boolean: return widen_points<bool>(at, stride, c, n, out);
     }
-}
-
-void stream_bytes(char *dst, const char *src, std::size_t n) {
-#if defined(__SSE2__)
-    // Ordinary stores up to the first 16-byte boundary and after the last.
-    const std::size_t head = std::min(n, (16 - reinterpret_cast<std::uintptr_t>(dst) % 16) % 16);
-    std::memcpy(dst, src, head);
-    std::size_t i = head;
-    for (; i + 16 <= n; i += 16) {
-        __m128i v;
-        std::memcpy(&v, src + i, sizeof v);
-        _mm_stream_si128(reinterpret_cast<__m128i *>(dst + i), v);
-    }
-    std::memcpy(dst + i, src + i, n - i);
-#else
-    std::memcpy(dst, src, n);
-#endif
-}
-
-void stream_fence() {
-#if defined(__SSE2__)
-    _mm_sfence();
-#endif
 }
 
 }  // namespace planara::bulk

@@ -47,21 +47,10 @@ inline const double *packed_points(const PointLayout &layout, const char *at,
     return buffer;
 }
 
-// Results of at least this many bytes in all are written past the caches:
-// they would not stay there anyway, and an ordinary store first reads every
-// line it writes into the cache.
-inline constexpr std::size_t streamed_result_bytes = std::size_t{1} << 20;
-
-// Copies n bytes from src to dst with stores that bypass the caches where the
-// processor has them (x86-64: all of them); stream_fence() orders them before
-// whatever the thread writes next.
-void stream_bytes(char *dst, const char *src, std::size_t n);
-void stream_fence();
-
 // Runs kernel over the elements begin .. end - 1 of a traversal of K point
 // arrays and the result (array K, elements of result_size bytes), block by
 // block. Results go through a buffer when the result array is not a
-// contiguous, aligned run, or when they are streamed to memory.
+// contiguous, aligned run.
 template <std::size_t K>
 void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout, K> &points,
                 std::size_t result_size, BlockKernel kernel, const void *params,
@@ -69,8 +58,6 @@ void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout,
     alignas(64) double point_buffers[K][2 * block_points];
     alignas(64) char result_buffer[sizeof(double) * block_points];
     const auto &strides = traversal.inner_strides();
-    const bool contiguous = strides[K] == static_cast<std::ptrdiff_t>(result_size);
-    const bool streamed = contiguous && traversal.size() * result_size >= streamed_result_bytes;
     const auto stretch = [&](std::size_t n, const std::array<char *, K + 1> &starts) {
         for (std::size_t done = 0; done < n; done += block_points) {
             const std::size_t count = std::min(block_points, n - done);
@@ -81,12 +68,10 @@ void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout,
                                           count, point_buffers[j]);
             }
             char *out = starts[K] + offset * strides[K];
-            const bool in_place = contiguous && !streamed &&
+            const bool in_place = strides[K] == static_cast<std::ptrdiff_t>(result_size) &&
                                   reinterpret_cast<std::uintptr_t>(out) % result_size == 0;
             kernel(params, count, packed, in_place ? out : result_buffer);
-            if (streamed) {
-                stream_bytes(out, result_buffer, count * result_size);
-            } else if (!in_place) {
+            if (!in_place) {
                 for (std::size_t i = 0; i < count; ++i) {
                     std::copy_n(result_buffer + i * result_size, result_size,
                                 out + static_cast<std::ptrdiff_t>(i) * strides[K]);
@@ -95,7 +80,6 @@ void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout,
         }
     };
     traversal.for_each_stretch(begin, end, stretch);
-    if (streamed) stream_fence();
 }
 
 }  // namespace planara::bulk

@@ -134,22 +134,3 @@ def test_an_out_that_overlaps_the_points_is_written_as_if_apart():
     result = pa.squared_distance(buffer, [1.0, 2.0], out=out)
     assert result is out
     assert bits(out).tolist() == bits(expected).tolist()
-
-
-@pytest.mark.parametrize("offset", [0, 1, 8, 15])
-@pytest.mark.parametrize("threads", [1, 3])
-def test_large_results_written_past_the_caches_are_the_same(offset, threads):
-    # Results of a megabyte and more are streamed to memory from a buffer;
-    # their start need not be aligned, and each worker's part has its own ends.
-    pts = grid(1_100_003, seed=5)
-    sliced = lambda f: np.concatenate([f(pts[i:i + 100_000]) for i in range(0, len(pts), 100_000)])
-    raw = np.zeros(8 * len(pts) + 16, np.uint8)
-    sides = raw[offset:offset + len(pts)].view(np.int8)
-    pa.bounded_side(TRIANGLE, pts, out=sides, threads=threads)
-    assert np.array_equal(sides, sliced(lambda p: pa.bounded_side(TRIANGLE, p)))
-    if offset % 8 == 0:
-        pts = pts[:150_001]
-        distances = raw[offset:offset + 8 * len(pts)].view(np.float64)
-        pa.squared_distance(pts, [0.5, 1.5], out=distances, threads=threads)
-        expected = sliced(lambda p: pa.squared_distance(p, [0.5, 1.5]))
-        assert bits(distances).tobytes() == bits(expected).tobytes()
