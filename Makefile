@@ -91,7 +91,8 @@ SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize
                   -fno-omit-frame-pointer -g
 SANITIZE_ENV  := LD_PRELOAD="$$($(CXX) -print-file-name=libasan.so) $$($(CXX) -print-file-name=libstdc++.so)" \
   ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/asan \
-  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/ubsan
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/ubsan \
+  PLANARA_INSTRUMENTED=1
 
 sanitize: system-deps $(ASAN_VENV)/.requirements
 	$(ASAN_VPY) -m pip install --quiet --no-build-isolation . -C build-dir=build/sanitize/{wheel_tag} \
