@@ -123,9 +123,10 @@ PYBIND11_MODULE(_array, m) {
     m.def("has_on", &per_point<Ray2, &K::ray_has_on, boolean>, shape, points, out, threads);
     m.def("bbox", &bounding_box, points, threads);
 
-    // For tests and benchmarks: the workers a call would get, and the
-    // instruction sets of the kernels.
+    // For tests and benchmarks: the workers a call would get and the parts
+    // they share, and the instruction sets of the kernels.
     m.def("worker_count", &worker_count, py::arg("size"), threads);
+    m.def("part_count", &part_count, py::arg("size"), py::arg("workers"));
     m.def("instruction_sets", &instruction_sets);
     m.def("instruction_set", &instruction_set);
     m.def("select_instruction_set", &select_instruction_set, py::arg("name"));

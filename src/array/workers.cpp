@@ -22,7 +22,7 @@ constexpr std::size_t min_elements_per_worker = std::size_t{1} << 16;
 constexpr std::size_t max_workers = 1024;
 // Parts of a threaded call: no shorter than this (each costs a handful of
 // index computations and a function call) and at most this many.
-constexpr std::size_t min_elements_per_part = std::size_t{1} << 14;
+constexpr std::size_t min_elements_per_part = std::size_t{1} << 16;
 constexpr std::size_t max_parts = 4096;
 
 }  // namespace

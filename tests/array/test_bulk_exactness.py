@@ -117,9 +117,15 @@ def test_bbox_of_many_parts_keeps_the_rules_of_one_fold():
     # Large enough to be cut into many parts, some of which begin with a NaN
     # or hold only ties of zeros; the first point's NaN x must survive them all.
     rng = np.random.default_rng(4)
-    pts = rng.choice([0.0, -0.0, 1.0, -2.0, np.nan, np.inf], size=(300_001, 2))
-    pts[::16_384] = np.nan
-    pts[1:, 0] = np.where(np.isnan(pts[1:, 0]), -0.0, pts[1:, 0])
-    expected = box_bits(per_object_bbox(pts)).tolist()
-    for threads in (1, 2, 3, 7):
+    n = 400_003
+    for threads in (2, 3, 5):
+        parts = _array.part_count(n, _array.worker_count(n, threads))
+        assert parts > threads
+        pts = rng.choice([0.0, -0.0, 1.0, -2.0, np.nan, np.inf], size=(n, 2))
+        starts = [k * (n // parts) + min(k, n % parts) for k in range(parts)]
+        pts[starts] = np.nan
+        pts[1:, 0] = np.where(np.isnan(pts[1:, 0]), -0.0, pts[1:, 0])
+        # The extremes of y lie only in the last part, right after its NaN.
+        pts[starts[-1] + 1, 1], pts[starts[-1] + 2, 1] = -1e300, 1e300
+        expected = box_bits(per_object_bbox(pts)).tolist()
         assert bits(_array.bbox(pts, threads)).tolist() == expected
