@@ -39,7 +39,5 @@ def __getattr__(name: str) -> object:
     # `planara.array` without importing it first: loaded on first use, so that
     # `import planara` itself never needs numpy.
     if name == "array":
-        import importlib
-
         return importlib.import_module("planara.array")
     raise AttributeError(f"module 'planara' has no attribute {name!r}")

@@ -87,13 +87,13 @@ FixedPoint repeated_point(const py::array &points) {
 
 Bounds point_bounds(const py::array &points, std::size_t threads) {
     const PointLayout layout = point_layout(points);
-    if (points.ndim() < 1 || points.shape(points.ndim() - 1) != 2) {
-        throw py::value_error("points of shape " + shape_text(points) +
-                              " do not have a last axis of length 2 (x, y)");
+    if (points.ndim() < 1) {
+        throw py::value_error("points of shape () do not have a last axis of length 2 (x, y)");
     }
     const std::vector<std::ptrdiff_t> extents(points.shape(), points.shape() + points.ndim() - 1);
+    const std::vector<std::ptrdiff_t> leading = point_strides(points, extents);
     std::vector<Traversal<1>::Strides> strides(extents.size());
-    for (std::size_t a = 0; a < extents.size(); ++a) strides[a][0] = points.strides(a);
+    for (std::size_t a = 0; a < extents.size(); ++a) strides[a][0] = leading[a];
     const Traversal<1> traversal(extents, strides,
                                  {static_cast<char *>(const_cast<void *>(points.data()))});
     if (traversal.size() == 0) {

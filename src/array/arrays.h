@@ -15,9 +15,9 @@
 #include <pybind11/pybind11.h>
 
 #include <array>
+#include <cstddef>
 #include <exception>
 #include <type_traits>
-#include <cstddef>
 #include <vector>
 
 namespace planara::bulk {
@@ -46,19 +46,15 @@ FixedPoint repeated_point(const py::array &points);
 // there by a forced unwind, which has to pass through freely.
 template <class F>
 auto without_lock(F &&f) {
-    using Result = decltype(f());
-    std::exception_ptr failure;
-    PyThreadState *state = PyEval_SaveThread();
-    if constexpr (std::is_void_v<Result>) {
-        try {
+    if constexpr (std::is_void_v<decltype(f())>) {
+        without_lock([&] {
             f();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        PyEval_RestoreThread(state);
-        if (failure) std::rethrow_exception(failure);
+            return true;
+        });
     } else {
-        Result result{};
+        decltype(f()) result{};
+        std::exception_ptr failure;
+        PyThreadState *state = PyEval_SaveThread();
         try {
             result = f();
         } catch (...) {

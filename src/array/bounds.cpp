@@ -26,16 +26,14 @@ void include(Bounds &b, double x, double y) {
 Bounds part_bounds(const Traversal<1> &traversal, const PointLayout &points, std::size_t begin,
                    std::size_t end) {
     Bounds b{inf, inf, -inf, -inf};
-    alignas(64) double buffer[2 * block_points];
-    const std::ptrdiff_t stride = traversal.inner_strides()[0];
-    traversal.for_each_stretch(begin, end, [&](std::size_t n, const std::array<char *, 1> &at) {
-        for (std::size_t done = 0; done < n; done += block_points) {
-            const std::size_t count = std::min(block_points, n - done);
-            const double *p = packed_points(points, at[0] + static_cast<std::ptrdiff_t>(done) * stride,
-                                            stride, count, buffer);
-            for (std::size_t i = 0; i < count; ++i) include(b, p[2 * i], p[2 * i + 1]);
-        }
-    });
+    for_each_block(traversal, std::array<PointLayout, 1>{points}, begin, end,
+                   [&](std::size_t count, const double *const *packed, const auto &) {
+                       // A local box, which no store to the points can alias, stays in registers.
+                       Bounds block = b;
+                       const double *p = packed[0];
+                       for (std::size_t i = 0; i < count; ++i) include(block, p[2 * i], p[2 * i + 1]);
+                       b = block;
+                   });
     return b;
 }
 

@@ -47,39 +47,56 @@ inline const double *packed_points(const PointLayout &layout, const char *at,
     return buffer;
 }
 
+// Calls block(count, packed, at) for the elements begin .. end - 1 of a
+// traversal of N arrays, the first K of which hold points, at most
+// block_points elements at a time: at[j] is where the block begins in array j,
+// and packed[j] (j < K) holds the block's points of array j as packed doubles.
+template <std::size_t K, std::size_t N, class Block>
+void for_each_block(const Traversal<N> &traversal, const std::array<PointLayout, K> &points,
+                    std::size_t begin, std::size_t end, Block &&block) {
+    static_assert(0 < K && K <= N);
+    alignas(64) double buffers[K][2 * block_points];
+    const auto &strides = traversal.inner_strides();
+    const auto stretch = [&](std::size_t n, const std::array<char *, N> &starts) {
+        for (std::size_t done = 0; done < n; done += block_points) {
+            const std::size_t count = std::min(block_points, n - done);
+            std::array<char *, N> at;
+            for (std::size_t j = 0; j < N; ++j) {
+                at[j] = starts[j] + static_cast<std::ptrdiff_t>(done) * strides[j];
+            }
+            const double *packed[K];
+            for (std::size_t j = 0; j < K; ++j) {
+                packed[j] = packed_points(points[j], at[j], strides[j], count, buffers[j]);
+            }
+            block(count, packed, at);
+        }
+    };
+    traversal.for_each_stretch(begin, end, stretch);
+}
+
 // Runs kernel over the elements begin .. end - 1 of a traversal of K point
-// arrays and the result (array K, elements of result_size bytes), block by
-// block. Results go through a buffer when the result array is not a
-// contiguous, aligned run.
+// arrays and the result (array K, elements of result_size bytes). Results go
+// through a buffer when the result array is not a contiguous, aligned run.
 template <std::size_t K>
 void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout, K> &points,
                 std::size_t result_size, BlockKernel kernel, const void *params,
                 std::size_t begin, std::size_t end) {
-    alignas(64) double point_buffers[K][2 * block_points];
     alignas(64) char result_buffer[sizeof(double) * block_points];
-    const auto &strides = traversal.inner_strides();
-    const auto stretch = [&](std::size_t n, const std::array<char *, K + 1> &starts) {
-        for (std::size_t done = 0; done < n; done += block_points) {
-            const std::size_t count = std::min(block_points, n - done);
-            const auto offset = static_cast<std::ptrdiff_t>(done);
-            const double *packed[K];
-            for (std::size_t j = 0; j < K; ++j) {
-                packed[j] = packed_points(points[j], starts[j] + offset * strides[j], strides[j],
-                                          count, point_buffers[j]);
-            }
-            char *out = starts[K] + offset * strides[K];
-            const bool in_place = strides[K] == static_cast<std::ptrdiff_t>(result_size) &&
-                                  reinterpret_cast<std::uintptr_t>(out) % result_size == 0;
-            kernel(params, count, packed, in_place ? out : result_buffer);
-            if (!in_place) {
-                for (std::size_t i = 0; i < count; ++i) {
-                    std::copy_n(result_buffer + i * result_size, result_size,
-                                out + static_cast<std::ptrdiff_t>(i) * strides[K]);
-                }
+    const std::ptrdiff_t stride = traversal.inner_strides()[K];
+    const auto block = [&](std::size_t count, const double *const *packed,
+                           const std::array<char *, K + 1> &at) {
+        char *out = at[K];
+        const bool in_place = stride == static_cast<std::ptrdiff_t>(result_size) &&
+                              reinterpret_cast<std::uintptr_t>(out) % result_size == 0;
+        kernel(params, count, packed, in_place ? out : result_buffer);
+        if (!in_place) {
+            for (std::size_t i = 0; i < count; ++i) {
+                std::copy_n(result_buffer + i * result_size, result_size,
+                            out + static_cast<std::ptrdiff_t>(i) * stride);
             }
         }
     };
-    traversal.for_each_stretch(begin, end, stretch);
+    for_each_block(traversal, points, begin, end, block);
 }
 
 }  // namespace planara::bulk
