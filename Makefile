@@ -24,8 +24,10 @@ demo: install
 	@echo
 	$(VPY) examples/picture.py build/picture.svg
 
-test: wheel
-	$(VPY) -m pytest
+# The whole suite but the packaging checks, which build and install
+# distributions into fresh environments (make wheel-check).
+test: install
+	$(VPY) -m pytest -m "not wheel"
 
 # Three tables: planara_core against plain Python, shapely 2.x and the binding
 # layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
@@ -64,7 +66,8 @@ sdist: $(VENV)/.dist
 	$(VPY) -m build --sdist --outdir $(DIST) .
 
 # Installs the plain wheel, the repaired one (with numpy) and the sdist (built
-# from scratch) into fresh virtual environments and runs the examples from them.
+# from scratch, a few minutes) into fresh virtual environments and runs the
+# examples from them.
 wheel-check: wheel
 	$(VPY) -m pytest -m wheel
 
