@@ -202,7 +202,8 @@ class Writer:
         if cls.__doc__:
             self.docstring(cls.__doc__, "    ")
         for attr, value in vars(cls).items():
-            if attr in ("__module__", "__doc__") or attr in BINDING_LAYER_NAMES:
+            # __slotnames__: copyreg's cache, written into any class it is asked about.
+            if attr in ("__module__", "__doc__", "__slotnames__") or attr in BINDING_LAYER_NAMES:
                 continue
             kind = type(value).__name__
             if attr == "__init__" and kind == "wrapper_descriptor":

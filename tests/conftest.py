@@ -2,7 +2,12 @@ import contextlib
 import ctypes
 import ctypes.util
 import math
+import os
+import pathlib
 import platform
+import shutil
+import subprocess
+import sysconfig
 
 import pytest
 from hypothesis import strategies as st
@@ -138,3 +143,21 @@ def pytest_terminal_summary(terminalreporter):
         terminalreporter.section("reliability figures")
         for line in FIGURES:
             terminalreporter.write_line(line)
+
+
+@pytest.fixture(scope="session")
+def foreign_module(tmp_path_factory):
+    """The directory of `foreign_class`, a module of other classes built with the
+    same binding layer (tests/native/foreign_class.cpp)."""
+    compiler = os.environ.get("CXX", "g++")
+    if shutil.which(compiler) is None:
+        pytest.skip(f"no C++ compiler {compiler!r}")
+    import pybind11
+
+    out = tmp_path_factory.mktemp("foreign")
+    suffix = sysconfig.get_config_var("EXT_SUFFIX")
+    source = pathlib.Path(__file__).with_name("native") / "foreign_class.cpp"
+    subprocess.run([compiler, "-std=c++17", "-O1", "-shared", "-fPIC", "-fvisibility=hidden",
+                    f"-I{pybind11.get_include()}", f"-I{sysconfig.get_paths()['include']}",
+                    "-o", str(out / f"foreign_class{suffix}"), str(source)], check=True)
+    return out

@@ -2,12 +2,8 @@
 another class whose value it does not hold, by attribute assignment or through
 object.__setattr__, in either direction and also with another binding module."""
 
-import os
-import pathlib
-import shutil
 import subprocess
 import sys
-import sysconfig
 import textwrap
 
 import pytest
@@ -17,7 +13,6 @@ import surface
 from conftest import text_of
 
 CLASSES = surface.classes()
-NATIVE = pathlib.Path(__file__).with_name("native")
 
 
 def sample(cls):
@@ -77,24 +72,13 @@ def test_assigning_the_own_class_is_harmless(source):
 
 
 @pytest.fixture(scope="module")
-def foreign_class(tmp_path_factory):
+def foreign_class(foreign_module):
     """A class of another module built with the same binding layer."""
-    compiler = os.environ.get("CXX", "g++")
-    if shutil.which(compiler) is None:
-        pytest.skip(f"no C++ compiler {compiler!r}")
-    import pybind11
-
-    out = tmp_path_factory.mktemp("foreign")
-    suffix = sysconfig.get_config_var("EXT_SUFFIX")
-    subprocess.run([compiler, "-std=c++17", "-O1", "-shared", "-fPIC", "-fvisibility=hidden",
-                    f"-I{pybind11.get_include()}", f"-I{sysconfig.get_paths()['include']}",
-                    "-o", str(out / f"foreign_class{suffix}"), str(NATIVE / "foreign_class.cpp")],
-                   check=True)
-    sys.path.insert(0, str(out))
+    sys.path.insert(0, str(foreign_module))
     try:
         import foreign_class
     finally:
-        sys.path.remove(str(out))
+        sys.path.remove(str(foreign_module))
     return foreign_class.Label
 
 

@@ -25,4 +25,5 @@ PYBIND11_MODULE(planara_core, m) {
 
     refuse_uninitialised_instances(m);
     refuse_class_reassignment(m);
+    refuse_base_instances(m);
 }

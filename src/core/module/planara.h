@@ -42,9 +42,11 @@ void register_circle2(py::module_ &m);
 void register_iso_rectangle2(py::module_ &m);
 
 // Run last, over every registered class: refuse instances that skipped
-// __init__, and refuse turning an object into one of another class.
+// __init__, refuse turning an object into one of another class, and refuse
+// instances of the binding layer's base class, which hold no value.
 void refuse_uninitialised_instances(py::module_ &m);
 void refuse_class_reassignment(py::module_ &m);
+void refuse_base_instances(py::module_ &m);
 
 namespace planara {
 
