@@ -8,20 +8,25 @@
 #include "module/planara.h"
 #include "wrappers/circle2.h"
 
+#include <string>
+
 namespace {
 
-// Any orientation code: negative clockwise, 0 collinear, positive counterclockwise.
+// A circle as stored: centre, squared radius and orientation code -1
+// (clockwise), 0 (collinear) or 1 (counterclockwise). Nothing else is a
+// stored circle, so anything else is refused.
 Circle2 circle(double cx, double cy, double squared_radius, int orientation) {
-    const CGAL::Orientation o = orientation < 0   ? CGAL::CLOCKWISE
-                                : orientation > 0 ? CGAL::COUNTERCLOCKWISE
-                                                  : CGAL::COLLINEAR;
-    return {Circle_2(Point_2(cx, cy), squared_radius, o)};
+    if (orientation < -1 || orientation > 1) {
+        throw py::value_error("orientation must be -1, 0 or 1, not " + std::to_string(orientation));
+    }
+    return {Circle_2(Point_2(cx, cy), squared_radius, static_cast<CGAL::Orientation>(orientation))};
 }
 
 }  // namespace
 
 PYBIND11_MODULE(_values, m) {
     py::module_::import("planara_core");
-    m.def("circle", &circle, py::arg("cx"), py::arg("cy"), py::arg("squared_radius"),
-          py::arg("orientation"));
+    // Floats and ints as pickles hold them, never converted.
+    m.def("circle", &circle, py::arg("cx").noconvert(), py::arg("cy").noconvert(),
+          py::arg("squared_radius").noconvert(), py::arg("orientation").noconvert());
 }

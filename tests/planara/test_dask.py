@@ -26,7 +26,7 @@ SHAPES = {
 @pytest.fixture(scope="module")
 def client():
     with distributed.LocalCluster(n_workers=2, threads_per_worker=1, processes=True,
-                                  dashboard_address=None, silence_logs=50) as cluster, \
+                                  dashboard_address=":0", silence_logs=50) as cluster, \
             distributed.Client(cluster) as client:
         yield client
 
@@ -75,3 +75,19 @@ def test_a_bad_block_fails_in_the_client_as_one_call_fails(client):
     with pytest.raises(ValueError) as on_cluster:
         blocks(pa.bounded_side, triangle, np.int8, da.concatenate([good, bad])).compute()
     assert str(on_cluster.value) == str(one_call.value)
+
+
+@pytest.mark.parametrize("preload", [[], ["planara"]])
+def test_fresh_workers_send_objects_back(preload):
+    """Workers that never imported planara: objects they receive load through
+    planara; with planara preloaded they also send back objects they build from
+    numbers alone."""
+    with distributed.LocalCluster(n_workers=1, threads_per_worker=1, processes=True,
+                                  dashboard_address=":0", silence_logs=50,
+                                  preload=preload) as cluster, \
+            distributed.Client(cluster) as fresh:
+        assert fresh.run(lambda: "planara" in sys.modules).popitem()[1] == bool(preload)
+        segment = fresh.submit(pc.Segment2, P(0, 0), P(1, 1)).result()
+        assert repr(segment) == "Segment2((0.000000, 0.000000), (1.000000, 1.000000))"
+        if preload:
+            assert repr(fresh.submit(pc.Point2, 1.0, 2.0).result()) == "Point2(1.000000, 2.000000)"
