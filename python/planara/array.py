@@ -18,6 +18,7 @@ and leaves `out` untouched.
 
 from __future__ import annotations
 
+import math
 import operator
 
 try:
@@ -141,18 +142,43 @@ def _check_out(out, shape, dtype):
         raise ValueError("out is not writable")
 
 
+def _broadcast_shape(named_shapes):
+    """The leading shape that numpy's broadcasting rules give these shapes, for any
+    number of axes numpy arrays may have (numpy's own helpers stop at 32)."""
+    axes = max(len(shape) for shape in named_shapes.values())
+    result = []
+    for axis in range(-axes, 0):
+        sizes = {shape[axis] for shape in named_shapes.values() if -axis <= len(shape)} - {1}
+        if len(sizes) > 1:
+            shapes = ", ".join(f"{name} {shape + (2,)}" for name, shape in named_shapes.items())
+            raise ValueError(f"the point arrays do not broadcast together: {shapes}")
+        result.append(sizes.pop() if sizes else 1)
+    shape = tuple(result)
+    if math.prod(shape) > np.iinfo(np.intp).max // 8:
+        raise ValueError(f"the result of shape {shape} would hold {math.prod(shape)} elements, "
+                         "more than one array can")
+    return shape
+
+
+def _broadcast_to(array, shape):
+    """A read-only view of a point array with the leading shape `shape`: repeated
+    points have stride 0, as with np.broadcast_to (which stops at 32 axes)."""
+    leading = array.shape[:-1]
+    added = len(shape) - len(leading)
+    strides = [0] * added + [0 if size == 1 else stride
+                             for size, stride in zip(leading, array.strides[:-1])]
+    return np.lib.stride_tricks.as_strided(array, shape + (2,), (*strides, array.strides[-1]),
+                                           writeable=False)
+
+
 def _elementwise(native, leading_args, named_points, dtype, out, threads):
     """Checks everything, then runs native(*leading_args, *points, result, workers)."""
     arrays = [_points(name, value) for name, value in named_points.items()]
-    try:
-        shape = np.broadcast_shapes(*(a.shape[:-1] for a in arrays))
-    except ValueError:
-        shapes = ", ".join(f"{name} {a.shape}" for name, a in zip(named_points, arrays))
-        raise ValueError(f"the point arrays do not broadcast together: {shapes}") from None
+    shape = _broadcast_shape({name: a.shape[:-1] for name, a in zip(named_points, arrays)})
     workers = _threads(threads)
     if out is not None:
         _check_out(out, shape, dtype)
-    points = [np.broadcast_to(a, shape + (2,)) for a in arrays]
+    points = [_broadcast_to(a, shape) for a in arrays]
     # An out that shares memory with a point array would be read after being
     # written: compute into a new array, then copy.
     if out is None or any(np.may_share_memory(out, a) for a in arrays):

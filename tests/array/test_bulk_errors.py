@@ -51,6 +51,16 @@ def test_bad_points_are_refused_and_out_stays_untouched(function, points, error,
     assert np.array_equal(out, before)
 
 
+@pytest.mark.parametrize("size, error, text", [
+    (2**40, ValueError, r"result of shape \(1099511627776, 1099511627776\) would hold 1208925819614629174706176 elements"),
+    (2**24, MemoryError, "Unable to allocate"),
+])
+def test_a_result_too_large_is_refused_as_such(size, error, text):
+    column = np.broadcast_to(np.zeros(2), (size, 1, 2))
+    with pytest.raises(error, match=text):
+        pa.squared_distance(column, column.reshape(1, size, 2))
+
+
 def test_the_argument_in_error_is_named():
     with pytest.raises(ValueError, match="^q must have a last axis"):
         pa.orientation(PTS, np.zeros((4, 3)), PTS)

@@ -103,6 +103,16 @@ def test_point_arguments_broadcast_over_several_axes():
     assert got.ravel().tolist() == pa.orientation(*(np.array(a) for a in full)).tolist()
 
 
+@pytest.mark.parametrize("axes", [32, 33, 63])
+def test_any_number_of_leading_axes_numpy_allows(axes):
+    pts = grid(6).reshape((2,) + (1,) * (axes - 2) + (3, 2))
+    q = grid(3, seed=1).reshape((1,) * (axes - 1) + (3, 2))
+    got = pa.orientation(pts, q, [0.5, 0.25])
+    assert got.shape == (2,) + (1,) * (axes - 2) + (3,)
+    flat = pa.orientation(pts.reshape(2, 3, 2), q.reshape(1, 3, 2), [0.5, 0.25])
+    assert got.ravel().tolist() == flat.ravel().tolist()
+
+
 @pytest.mark.parametrize("n", [1, 255, 256, 257, 511, 512, 513, 1023, 1025, 4099])
 @pytest.mark.parametrize("threads", [1, 2, 3, 8])
 def test_block_and_chunk_boundaries(n, threads):
