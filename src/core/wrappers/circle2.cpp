@@ -4,30 +4,16 @@
 #include "wrappers/point2.h"
 #include "wrappers/sides.h"
 
-#include <CGAL/FPU.h>
 
 namespace {
 
 using namespace planara::sides;
 
-// Orientation arguments are plain ints: negative means clockwise, anything else
-// (0 and values beyond 1 included) counterclockwise. Only the three-point
-// constructor can yield a collinear (0) circle.
-CGAL::Orientation turn(int orientation) {
-    return orientation < 0 ? CGAL::CLOCKWISE : CGAL::COUNTERCLOCKWISE;
-}
-
-Circle2 make(const Point2 &center, double squared_radius, int orientation) {
-    return {Circle_2(center.value, squared_radius, turn(orientation))};
-}
-Circle2 through(const Point2 &p, const Point2 &q, const Point2 &r) {
-    return {Circle_2(p.value, q.value, r.value)};
-}
 Circle2 diametral(const Point2 &p, const Point2 &q, int orientation) {
-    return {Circle_2(p.value, q.value, turn(orientation))};
+    return {Circle_2(p.value, q.value, circle2_turn(orientation))};
 }
 Circle2 point_circle(const Point2 &center, int orientation) {
-    return {Circle_2(center.value, turn(orientation))};
+    return {Circle_2(center.value, circle2_turn(orientation))};
 }
 
 Point2 center(const Circle2 &c) { return {c.value.center()}; }
@@ -35,22 +21,7 @@ double squared_radius(const Circle2 &c) { return c.value.squared_radius(); }
 int orientation(const Circle2 &c) { return planara::result_code(c.value.orientation()); }
 bool is_degenerate(const Circle2 &c) { return c.value.is_degenerate(); }
 Circle2 opposite(const Circle2 &c) { return {c.value.opposite()}; }
-// a + b rounded upward; the barriers keep the compiler from folding the sum or
-// moving it across a change of rounding mode.
-double add_up(double a, double b) { return CGAL::IA_up(a + CGAL::IA_opacify(b)); }
-
-// The kernel's outward-rounded box, computed as its interval arithmetic does:
-// r is the square root rounded up, upper bounds are c + r rounded up and lower
-// bounds -((-c) + r) rounded up (signed zeros included). The kernel switches the
-// rounding mode around every operation, at some 10 ns a switch; here it is
-// switched once and the caller's mode is restored on return.
-Bbox2 bbox(const Circle2 &c) {
-    const Point_2 &o = c.value.center();
-    CGAL::Protect_FPU_rounding<true> upward(CGAL_FE_UPWARD);
-    const double r = CGAL::IA_sqrt_up(c.value.squared_radius());
-    return {CGAL::Bbox_2(-add_up(-o.x(), r), -add_up(-o.y(), r), add_up(o.x(), r),
-                         add_up(o.y(), r))};
-}
+Bbox2 bbox(const Circle2 &c) { return {circle2_bbox(c.value)}; }
 bool eq(const Circle2 &c, const Circle2 &d) { return c.value == d.value; }
 bool ne(const Circle2 &c, const Circle2 &d) { return c.value != d.value; }
 py::str repr(const Circle2 &c) {
@@ -65,9 +36,9 @@ py::str repr(const Circle2 &c) {
 // matches (center, orientation) before it could become a squared radius.
 void register_circle2(py::module_ &m) {
     py::class_<Circle2>(m, "Circle2")
-        .def(py::init(&make), py::arg("center"), py::arg("squared_radius"),
+        .def(py::init(&circle2_around), py::arg("center"), py::arg("squared_radius"),
              py::arg("orientation") = 1)
-        .def(py::init(&through), py::arg("p"), py::arg("q"), py::arg("r"))
+        .def(py::init(&circle2_through), py::arg("p"), py::arg("q"), py::arg("r"))
         .def(py::init(&diametral), py::arg("p"), py::arg("q"), py::arg("orientation") = 1)
         .def(py::init(&point_circle), py::arg("center"), py::arg("orientation") = 1)
         .def("center", &center)

@@ -8,15 +8,13 @@ namespace {
 
 using namespace planara::sides;
 
-// The two-corner constructor sorts each coordinate pair with one strict
-// comparison (a pair holding NaN keeps the second corner's value as minimum).
-// Numbers and boxes are sorted the same way, so they go through it as well.
-IsoRectangle2 make(const Point2 &p, const Point2 &q) { return {Iso_rectangle_2(p.value, q.value)}; }
 // Extreme points are stored as given, unsorted.
 IsoRectangle2 from_extremes(const Point2 &left, const Point2 &right, const Point2 &bottom,
                             const Point2 &top) {
     return {Iso_rectangle_2(left.value, right.value, bottom.value, top.value)};
 }
+// Numbers and boxes are sorted as the two-corner constructor sorts corners,
+// so they go through it as well.
 IsoRectangle2 from_bounds(double min_x, double min_y, double max_x, double max_y) {
     return {Iso_rectangle_2(Point_2(min_x, min_y), Point_2(max_x, max_y))};
 }
@@ -55,7 +53,7 @@ py::typing::Iterator<Point2> iter(const IsoRectangle2 &r) {
 
 void register_iso_rectangle2(py::module_ &m) {
     py::class_<IsoRectangle2>(m, "IsoRectangle2")
-        .def(py::init(&make), py::arg("p"), py::arg("q"))
+        .def(py::init(&make_iso_rectangle2), py::arg("p"), py::arg("q"))
         .def(py::init(&from_extremes), py::arg("left"), py::arg("right"), py::arg("bottom"),
              py::arg("top"))
         .def(py::init(&from_bounds), py::arg("min_x"), py::arg("min_y"), py::arg("max_x"),

@@ -11,8 +11,6 @@
 namespace {
 
 Line2 make(double a, double b, double c) { return {Line_2(a, b, c)}; }
-// Horizontal and vertical lines through two points get exact unit coefficients.
-Line2 through(const Point2 &p, const Point2 &q) { return {Line_2(p.value, q.value)}; }
 Line2 from_direction(const Point2 &p, const Direction2 &d) { return {Line_2(p.value, d.value)}; }
 Line2 from_vector(const Point2 &p, const Vector2 &v) { return {Line_2(p.value, v.value)}; }
 Line2 from_segment(const Segment2 &s) { return {Line_2(s.value)}; }
@@ -54,7 +52,7 @@ py::str repr(const Line2 &l) {
 void register_line2(py::module_ &m) {
     py::class_<Line2>(m, "Line2")
         .def(py::init(&make), py::arg("a"), py::arg("b"), py::arg("c"))
-        .def(py::init(&through), py::arg("p"), py::arg("q"))
+        .def(py::init(&line2_through), py::arg("p"), py::arg("q"))
         .def(py::init(&from_direction), py::arg("p"), py::arg("d"))
         .def(py::init(&from_vector), py::arg("p"), py::arg("v"))
         .def(py::init(&from_segment), py::arg("s"))

@@ -4,7 +4,6 @@
 
 namespace {
 
-Point2 make(double x, double y) { return {Point_2(x, y)}; }
 double x(const Point2 &p) { return p.value.x(); }
 double y(const Point2 &p) { return p.value.y(); }
 Vector2 sub(const Point2 &p, const Point2 &q) { return {p.value - q.value}; }
@@ -17,7 +16,7 @@ py::str repr(const Point2 &p) {
 
 void register_point2(py::module_ &m) {
     py::class_<Point2>(m, "Point2")
-        .def(py::init(&make))
+        .def(py::init(&make_point2))
         .def_property_readonly("x", &x)
         .def_property_readonly("y", &y)
         .def("__sub__", &sub)

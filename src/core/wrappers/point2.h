@@ -7,6 +7,9 @@ struct Point2 {
     Point_2 value;
 };
 
+// Point2(x, y); planara.array builds its points with it too.
+inline Point2 make_point2(double x, double y) { return {Point_2(x, y)}; }
+
 namespace planara {
 
 // Iterates over vertex(0) .. vertex(n - 1) of a kernel shape as new Point2

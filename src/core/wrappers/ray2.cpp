@@ -9,7 +9,6 @@
 
 namespace {
 
-Ray2 through(const Point2 &p, const Point2 &q) { return {Ray_2(p.value, q.value)}; }
 Ray2 from_direction(const Point2 &p, const Direction2 &d) { return {Ray_2(p.value, d.value)}; }
 Ray2 from_vector(const Point2 &p, const Vector2 &v) { return {Ray_2(p.value, v.value)}; }
 // The second point is p moved by the line's direction vector (b, -a).
@@ -42,7 +41,7 @@ py::str repr(const Ray2 &r) {
 
 void register_ray2(py::module_ &m) {
     py::class_<Ray2>(m, "Ray2")
-        .def(py::init(&through), py::arg("p"), py::arg("q"))
+        .def(py::init(&ray2_through), py::arg("p"), py::arg("q"))
         .def(py::init(&from_direction), py::arg("p"), py::arg("d"))
         .def(py::init(&from_vector), py::arg("p"), py::arg("v"))
         .def(py::init(&from_line), py::arg("p"), py::arg("l"))

@@ -9,7 +9,6 @@
 
 namespace {
 
-Segment2 make(const Point2 &p, const Point2 &q) { return {Segment_2(p.value, q.value)}; }
 Point2 source(const Segment2 &s) { return {s.value.source()}; }
 Point2 target(const Segment2 &s) { return {s.value.target()}; }
 // Lexicographic in (x, y); equal ends give the target as min and the source as max.
@@ -46,7 +45,7 @@ py::typing::Iterator<Point2> iter(const Segment2 &s) {
 
 void register_segment2(py::module_ &m) {
     py::class_<Segment2>(m, "Segment2")
-        .def(py::init(&make))
+        .def(py::init(&make_segment2))
         .def("source", &source)
         .def("target", &target)
         .def("min", &min)

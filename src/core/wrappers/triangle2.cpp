@@ -8,10 +8,6 @@ namespace {
 
 using namespace planara::sides;
 
-Triangle2 make(const Point2 &p, const Point2 &q, const Point2 &r) {
-    return {Triangle_2(p.value, q.value, r.value)};
-}
-
 // Any int selects vertex i mod 3 with the remainder in 0..2 (-3 is vertex 0).
 // The kernel's own index wrap sends negative multiples of 3 to vertex 2, so
 // only the reduced index reaches it.
@@ -43,7 +39,7 @@ py::typing::Iterator<Point2> iter(const Triangle2 &t) {
 
 void register_triangle2(py::module_ &m) {
     py::class_<Triangle2>(m, "Triangle2")
-        .def(py::init(&make), py::arg("p"), py::arg("q"), py::arg("r"))
+        .def(py::init(&make_triangle2), py::arg("p"), py::arg("q"), py::arg("r"))
         .def("vertex", &vertex, py::arg("i"))
         .def("__getitem__", &vertex, py::arg("i"))
         .def("is_degenerate", &is_degenerate)
