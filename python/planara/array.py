@@ -1,4 +1,4 @@
-"""The kernel's predicates over numpy arrays of points.
+"""The kernel's predicates over numpy arrays of points and of shapes.
 
 Each function answers, for every point (or pair, or triple of points) of its
 arrays, exactly what the corresponding planara_core call answers for those
@@ -11,6 +11,12 @@ shape; the point arguments of one call broadcast against each other as numpy
 arrays do, and the result has the broadcast leading shape. Coordinates of
 other real number types (ints, bools, float32) are taken as numpy converts
 them to float64.
+
+Shapes come one at a time or as numpy object arrays (or lists) of
+planara_core objects, which broadcast against the points' leading shape;
+constructors such as `triangles(p, q, r)` make such arrays from coordinates,
+`bounds` reads their boxes back, and `locate` finds which shapes hold which
+points.
 
 Every argument is checked before any element is computed: a bad one raises
 and leaves `out` untouched.
@@ -30,11 +36,16 @@ if int(np.__version__.split(".")[0]) < 2:
     raise ImportError(f"planara.array needs numpy >= 2, not {np.__version__}: install the "
                       "'array' extra, pip install 'planara_core[array]'")
 
-from planara_core import Bbox2, Circle2, IsoRectangle2, Line2, Ray2, Segment2, Triangle2
+from planara_core import (Bbox2, Circle2, Direction2, IsoRectangle2, Line2, OrientationResult,
+                          Point2, Ray2, Segment2, Triangle2, Vector2)
 
 from planara import _array
 
-__all__ = ["orientation", "squared_distance", "oriented_side", "bounded_side", "has_on", "bbox"]
+__all__ = [
+    "orientation", "squared_distance", "oriented_side", "bounded_side", "has_on", "bbox",
+    "points", "segments", "rays", "lines", "triangles", "circles", "circumcircles",
+    "iso_rectangles", "bounds", "locate",
+]
 
 # Coordinate types the native loops read as they are; other real types are
 # converted to float64 first.
@@ -42,6 +53,8 @@ _NATIVE_TYPES = frozenset(np.dtype(t) for t in (
     np.float64, np.float32, np.int8, np.int16, np.int32, np.int64, np.uint8, np.uint16,
     np.uint32, np.uint64, np.bool_))
 _SIDE, _TRUTH, _DISTANCE = np.dtype(np.int8), np.dtype(np.bool_), np.dtype(np.float64)
+_CORE_CLASSES = (Point2, Vector2, Direction2, Line2, Segment2, Ray2, Triangle2, Circle2,
+                 IsoRectangle2, Bbox2, OrientationResult)
 
 
 def orientation(p, q, r, *, out=None, threads=None):
@@ -60,28 +73,34 @@ def squared_distance(p, q, *, out=None, threads=None):
 def oriented_side(shape, points, *, out=None, threads=None):
     """`shape.oriented_side(Point2(x, y))` for every point: -1, 0 or 1.
 
-    shape is a Line2, Triangle2 or Circle2.
+    shape is a Line2, Triangle2 or Circle2, or an array of them (mixed classes
+    allowed) that broadcasts against the points' leading shape; each element
+    then answers for its own shape.
     """
-    _check_shape("oriented_side", "shape", shape, (Line2, Triangle2, Circle2))
-    return _elementwise(_array.oriented_side, (shape,), {"points": points}, _SIDE, out, threads)
+    return _sides(_array.oriented_side, _array.oriented_side_of_shapes, "oriented_side", "shape",
+                  (Line2, Triangle2, Circle2), shape, points, _SIDE, out, threads)
 
 
 def bounded_side(shape, points, *, out=None, threads=None):
     """`shape.bounded_side(Point2(x, y))` for every point: -1 outside, 0 boundary, 1 inside.
 
-    shape is a Triangle2, Circle2 or IsoRectangle2.
+    shape is a Triangle2, Circle2 or IsoRectangle2, or an array of them (mixed
+    classes allowed) that broadcasts against the points' leading shape; each
+    element then answers for its own shape.
     """
-    _check_shape("bounded_side", "shape", shape, (Triangle2, Circle2, IsoRectangle2))
-    return _elementwise(_array.bounded_side, (shape,), {"points": points}, _SIDE, out, threads)
+    return _sides(_array.bounded_side, _array.bounded_side_of_shapes, "bounded_side", "shape",
+                  (Triangle2, Circle2, IsoRectangle2), shape, points, _SIDE, out, threads)
 
 
 def has_on(obj, points, *, out=None, threads=None):
     """`obj.has_on(Point2(x, y))` for every point, as bools.
 
-    obj is a Line2, Segment2 or Ray2.
+    obj is a Line2, Segment2 or Ray2, or an array of them (mixed classes
+    allowed) that broadcasts against the points' leading shape; each element
+    then answers for its own object.
     """
-    _check_shape("has_on", "obj", obj, (Line2, Segment2, Ray2))
-    return _elementwise(_array.has_on, (obj,), {"points": points}, _TRUTH, out, threads)
+    return _sides(_array.has_on, _array.has_on_of_shapes, "has_on", "obj",
+                  (Line2, Segment2, Ray2), obj, points, _TRUTH, out, threads)
 
 
 def bbox(points):
@@ -97,10 +116,119 @@ def bbox(points):
     return Bbox2(*_array.bbox(array, 0))
 
 
+def points(xy):
+    """An object array of Point2: element i is `Point2(*xy[i])`."""
+    return _objects(_array.points, {"xy": xy})
+
+
+def segments(source, target):
+    """An object array of Segment2: element i is `Segment2(Point2(*source[i]), Point2(*target[i]))`."""
+    return _objects(_array.segments, {"source": source, "target": target})
+
+
+def rays(source, second_point):
+    """An object array of Ray2: element i is the ray from source[i] through second_point[i],
+    `Ray2(Point2(*source[i]), Point2(*second_point[i]))`."""
+    return _objects(_array.rays, {"source": source, "second_point": second_point})
+
+
+def lines(p, q):
+    """An object array of Line2: element i is the line from p[i] to q[i], `Line2(Point2(*p[i]), Point2(*q[i]))`."""
+    return _objects(_array.lines, {"p": p, "q": q})
+
+
+def triangles(p, q, r):
+    """An object array of Triangle2: element i is `Triangle2(Point2(*p[i]), Point2(*q[i]), Point2(*r[i]))`."""
+    return _objects(_array.triangles, {"p": p, "q": q, "r": r})
+
+
+def circles(center, squared_radius):
+    """An object array of Circle2: element i is `Circle2(Point2(*center[i]), float(squared_radius[i]))`.
+
+    squared_radius holds real numbers; it broadcasts against the centres'
+    leading shape (one number serves every centre).
+    """
+    return _objects(_array.circles, {"center": center}, {"squared_radius": squared_radius})
+
+
+def circumcircles(p, q, r):
+    """An object array of Circle2: element i is the circle through p[i], q[i] and r[i],
+    `Circle2(Point2(*p[i]), Point2(*q[i]), Point2(*r[i]))`."""
+    return _objects(_array.circumcircles, {"p": p, "q": q, "r": r})
+
+
+def iso_rectangles(p, q):
+    """An object array of IsoRectangle2: element i has the opposite corners p[i] and q[i],
+    `IsoRectangle2(Point2(*p[i]), Point2(*q[i]))`."""
+    return _objects(_array.iso_rectangles, {"p": p, "q": q})
+
+
+def bounds(shapes):
+    """The boxes of shapes: a float64 array of shape `shapes.shape + (4,)` holding
+    (xmin, ymin, xmax, ymax) of each element's `bbox()`, bit for bit.
+
+    shapes is a Segment2, Triangle2, Circle2 or IsoRectangle2, or an array (or
+    list) of them, mixed classes allowed.
+    """
+    array = _object_array("bounds", "shapes", (Triangle2, Circle2, IsoRectangle2, Segment2),
+                          shapes, single=True)
+    out = np.empty(array.shape + (4,))
+    _array.bounds(array, out)
+    return out
+
+
+def locate(shapes, points, *, boundary=True, threads=None):
+    """Which shapes hold which points: every pair (j, i) such that point j lies
+    in shape i, as an int64 array of shape (2, k).
+
+    Row 0 holds point indices and row 1 shape indices, into the points' and the
+    shapes' leading shapes flattened in C order; the pairs are sorted by point,
+    then by shape. Point j lies in shape i where
+    `shapes.flat[i].bounded_side(Point2(*points[j]))` is 1, or 0 too when
+    `boundary` is true: exactly the pairs that evaluating every pair gives,
+    found without evaluating most of them.
+
+    shapes is an array (or list) of Triangle2, Circle2 and IsoRectangle2,
+    mixed classes allowed. A point with a NaN coordinate lies inside every
+    triangle and on the boundary of every circle, by the kernel's rules.
+    """
+    array = _object_array("locate", "shapes", (Triangle2, Circle2, IsoRectangle2), shapes)
+    coordinates = _points("points", points)
+    if not isinstance(boundary, bool):
+        raise TypeError(f"boundary must be a bool, not {type(boundary).__name__}")
+    return _array.locate(array, coordinates, boundary, _threads(threads))
+
+
+def _names(classes):
+    return ", ".join(c.__name__ for c in classes[:-1]) + " or " + classes[-1].__name__
+
+
 def _check_shape(function, argument, obj, classes):
     if not isinstance(obj, classes):
-        names = ", ".join(c.__name__ for c in classes[:-1]) + " or " + classes[-1].__name__
-        raise TypeError(f"{function}() takes a {names} as {argument}, not {type(obj).__name__}")
+        raise TypeError(f"{function}() takes a {_names(classes)} as {argument}, "
+                        f"not {type(obj).__name__}")
+
+
+def _object_array(function, argument, classes, value, single=False):
+    """value, an array or list of objects (or, if single, also one object), as a
+    C-contiguous numpy object array. Its elements are checked by the engine."""
+    if isinstance(value, np.ndarray):
+        if value.dtype != object:
+            raise TypeError(f"{function}() takes a {_names(classes)} as {argument}, or an "
+                            f"array of them, not an array of {value.dtype}")
+    elif not isinstance(value, (list, tuple)) and not (single and isinstance(value, _CORE_CLASSES)):
+        _check_shape(function, argument, value, classes)
+    return np.asarray(value, dtype=object, order="C")
+
+
+def _sides(single, many, function, argument, classes, shape, points, dtype, out, threads):
+    """One shape against every point (single), or each shape of an array
+    against its point (many)."""
+    if isinstance(shape, classes):
+        return _elementwise(single, (shape,), {"points": points}, dtype, out, threads)
+    shapes = _object_array(function, argument, classes, shape)
+    return _elementwise(many, (shapes,), {"points": points}, dtype, out, threads,
+                        {argument: shapes.shape})
 
 
 def _points(name, value):
@@ -142,16 +270,20 @@ def _check_out(out, shape, dtype):
         raise ValueError("out is not writable")
 
 
-def _broadcast_shape(named_shapes):
-    """The leading shape that numpy's broadcasting rules give these shapes, for any
-    number of axes numpy arrays may have (numpy's own helpers stop at 32)."""
+def _broadcast_shape(named_shapes, points=()):
+    """The leading shape that numpy's broadcasting rules give these leading
+    shapes, for any number of axes numpy arrays may have (numpy's own helpers
+    stop at 32). points: the names of point arrays (their shapes have one more
+    axis, for the refusal to show)."""
     axes = max(len(shape) for shape in named_shapes.values())
     result = []
     for axis in range(-axes, 0):
         sizes = {shape[axis] for shape in named_shapes.values() if -axis <= len(shape)} - {1}
         if len(sizes) > 1:
-            shapes = ", ".join(f"{name} {shape + (2,)}" for name, shape in named_shapes.items())
-            raise ValueError(f"the point arrays do not broadcast together: {shapes}")
+            shapes = ", ".join(f"{name} {shape + (2,) if name in points else shape}"
+                               for name, shape in named_shapes.items())
+            what = "point arrays" if set(points) == set(named_shapes) else "arrays"
+            raise ValueError(f"the {what} do not broadcast together: {shapes}")
         result.append(sizes.pop() if sizes else 1)
     shape = tuple(result)
     if math.prod(shape) > np.iinfo(np.intp).max // 8:
@@ -160,21 +292,49 @@ def _broadcast_shape(named_shapes):
     return shape
 
 
-def _broadcast_to(array, shape):
-    """A read-only view of a point array with the leading shape `shape`: repeated
-    points have stride 0, as with np.broadcast_to (which stops at 32 axes)."""
-    leading = array.shape[:-1]
+def _broadcast_to(array, shape, inner=1):
+    """A read-only view of array with the leading shape `shape` (its last `inner`
+    axes kept): repeated elements have stride 0, as with np.broadcast_to (which
+    stops at 32 axes)."""
+    leading = array.shape[:array.ndim - inner]
     added = len(shape) - len(leading)
     strides = [0] * added + [0 if size == 1 else stride
-                             for size, stride in zip(leading, array.strides[:-1])]
-    return np.lib.stride_tricks.as_strided(array, shape + (2,), (*strides, array.strides[-1]),
+                             for size, stride in zip(leading, array.strides[:len(leading)])]
+    return np.lib.stride_tricks.as_strided(array, shape + array.shape[len(leading):],
+                                           (*strides, *array.strides[len(leading):]),
                                            writeable=False)
 
 
-def _elementwise(native, leading_args, named_points, dtype, out, threads):
-    """Checks everything, then runs native(*leading_args, *points, result, workers)."""
+def _numbers(name, value):
+    """value as a float64 array of real numbers."""
+    array = np.asarray(value)
+    if array.dtype.kind not in "biuf":
+        raise TypeError(f"{name} must hold real numbers, not {array.dtype}")
+    return array.astype(np.float64, copy=False)
+
+
+def _objects(native, named_points, named_numbers={}):
+    """An object array of the broadcast shape, filled by native(*points, *numbers, out)."""
     arrays = [_points(name, value) for name, value in named_points.items()]
-    shape = _broadcast_shape({name: a.shape[:-1] for name, a in zip(named_points, arrays)})
+    numbers = [_numbers(name, value) for name, value in named_numbers.items()]
+    shape = _broadcast_shape({**{name: a.shape[:-1] for name, a in zip(named_points, arrays)},
+                              **{name: a.shape for name, a in zip(named_numbers, numbers)}},
+                             points=named_points)
+    out = np.empty(shape, dtype=object)
+    native(*(_broadcast_to(a, shape) for a in arrays),
+           *(_broadcast_to(a, shape, inner=0) for a in numbers), out)
+    return out
+
+
+def _elementwise(native, leading_args, named_points, dtype, out, threads, named_shapes={}):
+    """Checks everything, then runs native(*leading_args, *points, result, workers).
+
+    named_shapes: the shapes of other arguments that take part in broadcasting
+    (an array of shapes, which the engine broadcasts itself)."""
+    arrays = [_points(name, value) for name, value in named_points.items()]
+    shape = _broadcast_shape({**named_shapes,
+                              **{name: a.shape[:-1] for name, a in zip(named_points, arrays)}},
+                             points=named_points)
     workers = _threads(threads)
     if out is not None:
         _check_out(out, shape, dtype)

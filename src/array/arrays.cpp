@@ -1,5 +1,7 @@
 #include "array/arrays.h"
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace planara::bulk {
@@ -83,6 +85,90 @@ FixedPoint repeated_point(const py::array &points) {
     double xy[2];
     load_points(point_layout(points), static_cast<const char *>(points.data()), 0, 1, xy);
     return {xy[0], xy[1]};
+}
+
+void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const ShapeRole &role,
+                     const py::array &points, const py::array &out, char kind,
+                     std::size_t result_size, std::size_t threads) {
+    check_object_array(objects);
+    const std::vector<AnyShape> shapes = read_shapes(objects, role);
+    const std::vector<std::ptrdiff_t> extents = result_extents(out, kind, result_size);
+    const PointLayout layout = point_layout(points);
+    const std::vector<std::ptrdiff_t> point_steps = point_strides(points, extents);
+    const std::vector<std::ptrdiff_t> shape_steps = shape_strides(objects, extents);
+    std::vector<Traversal<3>::Strides> strides(extents.size());
+    for (std::size_t a = 0; a < extents.size(); ++a) {
+        strides[a] = {point_steps[a], shape_steps[a], out.strides(static_cast<py::ssize_t>(a))};
+    }
+    const Traversal<3> traversal(
+        extents, strides,
+        {static_cast<char *>(const_cast<void *>(points.data())),
+         reinterpret_cast<char *>(const_cast<AnyShape *>(shapes.data())),
+         static_cast<char *>(const_cast<void *>(out.data()))});
+    const unsigned workers = worker_count(traversal.size(), threads);
+    const std::ptrdiff_t shape_step = traversal.inner_strides()[1];
+    without_lock([&] {
+        run_parts(traversal.size(), workers, [&](std::size_t, std::size_t begin, std::size_t end) {
+            run_blocks(traversal, std::array<PointLayout, 1>{layout}, result_size, begin, end,
+                       [&](std::size_t count, const double *const *packed,
+                           const std::array<char *, 3> &at, void *results) {
+                           kernel(at[1], shape_step, count, packed[0], results);
+                       });
+        });
+    });
+}
+
+py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array &points,
+                                       bool boundary, MatchFunction match, std::size_t threads) {
+    static const ShapeRole role{kinds_of(Kind::triangle, Kind::circle, Kind::iso_rectangle),
+                                "locate", "shapes"};
+    check_object_array(objects);
+    if (static_cast<std::size_t>(objects.size()) > std::numeric_limits<std::uint32_t>::max()) {
+        throw py::value_error("locate() takes at most 4294967295 shapes");
+    }
+    const std::vector<AnyShape> shapes = read_shapes(objects, role);
+    const PointLayout layout = point_layout(points);
+    if (points.ndim() < 1) {
+        throw py::value_error("points of shape () do not have a last axis of length 2 (x, y)");
+    }
+    const std::vector<std::ptrdiff_t> extents(points.shape(), points.shape() + points.ndim() - 1);
+    const std::vector<std::ptrdiff_t> leading = point_strides(points, extents);
+    std::vector<Traversal<1>::Strides> strides(extents.size());
+    for (std::size_t a = 0; a < extents.size(); ++a) strides[a][0] = leading[a];
+    const Traversal<1> traversal(extents, strides,
+                                 {static_cast<char *>(const_cast<void *>(points.data()))});
+    const std::size_t size = traversal.size();
+    const unsigned workers = worker_count(size, threads);
+    std::vector<PointMatches> found(part_count(size, workers));
+    without_lock([&] {
+        const ShapeIndex index(shapes);
+        run_parts(size, workers, [&](std::size_t k, std::size_t begin, std::size_t end) {
+            found[k] = locate_points(shapes, index, boundary, match, [&](auto &&block) {
+                for_each_block(traversal, std::array<PointLayout, 1>{layout}, begin, end,
+                               [&](std::size_t count, const double *const *packed, const auto &) {
+                                   block(count, packed[0]);
+                               });
+            });
+            found[k].first_point = begin;
+        });
+    });
+    std::size_t pairs = 0;
+    for (const PointMatches &f : found) pairs += f.shapes.size();
+    py::array_t<std::int64_t> out({std::size_t{2}, pairs});
+    std::int64_t *point_row = out.mutable_data(), *shape_row = point_row + pairs;
+    without_lock([&] {
+        for (PointMatches &f : found) {
+            std::size_t at = 0;
+            for (std::size_t j = 0; j < f.counts.size(); ++j) {
+                for (std::uint32_t c = 0; c < f.counts[j]; ++c, ++at) {
+                    *point_row++ = static_cast<std::int64_t>(f.first_point + j);
+                    *shape_row++ = f.shapes[at];
+                }
+            }
+            f = PointMatches{};  // gives its memory back as soon as it is copied
+        }
+    });
+    return out;
 }
 
 Bounds point_bounds(const py::array &points, std::size_t threads) {

@@ -8,7 +8,9 @@
 #pragma once
 
 #include "array/bounds.h"
+#include "array/locate.h"
 #include "array/points.h"
+#include "array/shapes.h"
 #include "array/workers.h"
 
 #include <pybind11/numpy.h>
@@ -89,10 +91,26 @@ void run_elementwise(BlockKernel kernel, const void *params,
     const unsigned workers = worker_count(traversal.size(), threads);
     without_lock([&] {
         run_parts(traversal.size(), workers, [&](std::size_t, std::size_t begin, std::size_t end) {
-            run_blocks<K>(traversal, layouts, result_size, kernel, params, begin, end);
+            run_blocks(traversal, layouts, result_size, begin, end,
+                       [&](std::size_t count, const double *const *packed, const auto &,
+                           void *results) { kernel(params, count, packed, results); });
         });
     });
 }
+
+// Runs a shape-array kernel over an object array of shapes (C-contiguous,
+// broadcast to out's shape) and a point array fitting out, into out; every
+// shape is read and checked first (role: what a refusal says).
+void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const ShapeRole &role,
+                     const py::array &points, const py::array &out, char kind,
+                     std::size_t result_size, std::size_t threads);
+
+// The pairs (point, shape) of locate: an int64 array of shape (2, k), point
+// indices in row 0 and shape indices in row 1, sorted by point and then
+// shape, over the C-order elements of both arrays. A pair holds where
+// match(shape, x, y, boundary) does.
+py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array &points,
+                                       bool boundary, MatchFunction match, std::size_t threads);
 
 // The union of the one-point boxes of a non-empty point array.
 Bounds point_bounds(const py::array &points, std::size_t threads);

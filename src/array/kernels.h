@@ -21,6 +21,13 @@ namespace planara::bulk {
 using BlockKernel = void (*)(const void *params, std::size_t n, const double *const *points,
                              void *out);
 
+// n results at out from n shapes, the first at `shapes` and each `stride`
+// bytes after the last (0: one shape for all), against n points packed as in
+// a BlockKernel. The shapes are AnyShape values of the kinds the predicate
+// takes (checked before).
+using ShapeArrayKernel = void (*)(const char *shapes, std::ptrdiff_t stride, std::size_t n,
+                                  const double *points, void *out);
+
 struct Kernels {
     BlockKernel orientation;       // (p, q, r) -> int8
     BlockKernel squared_distance;  // (p, q) -> double
@@ -30,6 +37,9 @@ struct Kernels {
     BlockKernel line_oriented_side, triangle_oriented_side, circle_oriented_side;  // -> int8
     BlockKernel triangle_bounded_side, circle_bounded_side, iso_rectangle_bounded_side;
     BlockKernel line_has_on, segment_has_on, ray_has_on;  // -> bool (one byte, 0 or 1)
+    // Each element of an array of shapes against its point.
+    ShapeArrayKernel shapes_oriented_side, shapes_bounded_side;  // -> int8
+    ShapeArrayKernel shapes_has_on;                              // -> bool
 };
 
 // The kernels of each instruction set, compiled in kernels_<name>.cpp.

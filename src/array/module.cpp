@@ -8,45 +8,14 @@
 // released.
 #include "array/arrays.h"
 #include "array/kernels.h"
-
-#include "module/planara.h"
-#include "wrappers/circle2.h"
-#include "wrappers/iso_rectangle2.h"
-#include "wrappers/line2.h"
-#include "wrappers/ray2.h"
-#include "wrappers/segment2.h"
-#include "wrappers/triangle2.h"
+#include "array/objects.h"
+#include "array/shapes.h"
 
 #include <pybind11/stl.h>
 
 namespace {
 
 using namespace planara::bulk;
-
-// The predicates' view of each shape: its defining numbers.
-Line params_of(const Line2 &l) { return {l.value.a(), l.value.b(), l.value.c()}; }
-Triangle params_of(const Triangle2 &t) {
-    const Triangle_2 &v = t.value;
-    return {v[0].x(), v[0].y(), v[1].x(), v[1].y(), v[2].x(), v[2].y(),
-            planara::result_code(v.orientation())};
-}
-Circle params_of(const Circle2 &c) {
-    const Circle_2 &v = c.value;
-    return {v.center().x(), v.center().y(), v.squared_radius(),
-            planara::result_code(v.orientation())};
-}
-IsoRectangle params_of(const IsoRectangle2 &r) {
-    const Iso_rectangle_2 &v = r.value;
-    return {v.xmin(), v.ymin(), v.xmax(), v.ymax()};
-}
-Segment params_of(const Segment2 &s) {
-    const Segment_2 &v = s.value;
-    return {v.source().x(), v.source().y(), v.target().x(), v.target().y()};
-}
-Ray params_of(const Ray2 &r) {
-    const Ray_2 &v = r.value;
-    return {v.source().x(), v.source().y(), v.second_point().x(), v.second_point().y()};
-}
 
 // Result element types, as numpy's dtype kind and item size.
 constexpr char int8 = 'i', boolean = 'b';
@@ -89,6 +58,114 @@ void squared_distances(const py::array &p, const py::array &q, const py::array &
     }
 }
 
+// Each element of an object array of shapes against its point.
+template <ShapeArrayKernel Kernels::*kernel, Kind... kinds>
+struct ShapeArray {
+    static constexpr Kinds taken = kinds_of(kinds...);
+    template <char kind>
+    static void run(const char *function, const char *argument, const py::array &shapes,
+                    const py::array &points, const py::array &out, std::size_t threads) {
+        run_shape_array(kernels().*kernel, shapes, {taken, function, argument}, points, out, kind,
+                        1, threads);
+    }
+};
+
+void oriented_sides(const py::array &shapes, const py::array &points, const py::array &out,
+                    std::size_t threads) {
+    ShapeArray<&Kernels::shapes_oriented_side, Kind::line, Kind::triangle, Kind::circle>::run<int8>(
+        "oriented_side", "shape", shapes, points, out, threads);
+}
+void bounded_sides(const py::array &shapes, const py::array &points, const py::array &out,
+                   std::size_t threads) {
+    ShapeArray<&Kernels::shapes_bounded_side, Kind::triangle, Kind::circle,
+               Kind::iso_rectangle>::run<int8>("bounded_side", "shape", shapes, points, out,
+                                               threads);
+}
+void has_ons(const py::array &shapes, const py::array &points, const py::array &out,
+             std::size_t threads) {
+    ShapeArray<&Kernels::shapes_has_on, Kind::line, Kind::segment, Kind::ray>::run<boolean>(
+        "has_on", "obj", shapes, points, out, threads);
+}
+
+// Object arrays from point arrays, each element made by its class's constructor.
+using Points1 = std::array<py::array, 1>;
+using Points2 = std::array<py::array, 2>;
+using Points3 = std::array<py::array, 3>;
+using NoNumbers = std::array<py::array, 0>;
+using XY = const double *;
+
+Point2 point(XY p) { return make_point2(p[0], p[1]); }
+
+void make_points(const py::array &xy, const py::array &out) {
+    make_objects(Points1{xy}, NoNumbers{}, out, [](const auto &p, const auto &) {
+        return new_object(point(p[0]));
+    });
+}
+void make_segments(const py::array &source, const py::array &target, const py::array &out) {
+    make_objects(Points2{source, target}, NoNumbers{}, out, [](const auto &p, const auto &) {
+        return new_object(make_segment2(point(p[0]), point(p[1])));
+    });
+}
+void make_rays(const py::array &source, const py::array &second, const py::array &out) {
+    make_objects(Points2{source, second}, NoNumbers{}, out, [](const auto &p, const auto &) {
+        return new_object(ray2_through(point(p[0]), point(p[1])));
+    });
+}
+void make_lines(const py::array &p, const py::array &q, const py::array &out) {
+    make_objects(Points2{p, q}, NoNumbers{}, out, [](const auto &pq, const auto &) {
+        return new_object(line2_through(point(pq[0]), point(pq[1])));
+    });
+}
+void make_triangles(const py::array &p, const py::array &q, const py::array &r,
+                    const py::array &out) {
+    make_objects(Points3{p, q, r}, NoNumbers{}, out, [](const auto &v, const auto &) {
+        return new_object(make_triangle2(point(v[0]), point(v[1]), point(v[2])));
+    });
+}
+void make_circles(const py::array &center, const py::array &squared_radius, const py::array &out) {
+    make_objects(Points1{center}, std::array<py::array, 1>{squared_radius}, out,
+                 [](const auto &c, const auto &r) {
+                     return new_object(circle2_around(point(c[0]), r[0], 1));
+                 });
+}
+void make_circumcircles(const py::array &p, const py::array &q, const py::array &r,
+                        const py::array &out) {
+    make_objects(Points3{p, q, r}, NoNumbers{}, out, [](const auto &v, const auto &) {
+        return new_object(circle2_through(point(v[0]), point(v[1]), point(v[2])));
+    });
+}
+void make_iso_rectangles(const py::array &p, const py::array &q, const py::array &out) {
+    make_objects(Points2{p, q}, NoNumbers{}, out, [](const auto &v, const auto &) {
+        return new_object(make_iso_rectangle2(point(v[0]), point(v[1])));
+    });
+}
+
+// Whether a shape holds a point: its bounded side is 1, or 0 too when
+// boundaries count.
+bool holds(const AnyShape &shape, double x, double y, bool boundary) {
+    const int side = any_bounded_side(shape, x, y);
+    return boundary ? side >= 0 : side == 1;
+}
+
+py::array_t<std::int64_t> locate(const py::array &shapes, const py::array &points, bool boundary,
+                                 std::size_t threads) {
+    return locate_pairs(shapes, points, boundary, &holds, threads);
+}
+
+// For tests: each shape's reach, as (kind, x0, y0, x1, y1) with kind 0 for a
+// box, 1 everywhere, 2 nowhere.
+py::list reaches(const py::array &shapes) {
+    static const ShapeRole role{kinds_of(Kind::triangle, Kind::circle, Kind::iso_rectangle),
+                                "reach", "shapes"};
+    check_object_array(shapes);
+    py::list out;
+    for (const AnyShape &s : read_shapes(shapes, role)) {
+        const Reach r = reach_of(s);
+        out.append(py::make_tuple(static_cast<int>(r.kind), r.box.x0, r.box.y0, r.box.x1, r.box.y1));
+    }
+    return out;
+}
+
 py::tuple bounding_box(const py::array &points, std::size_t threads) {
     const Bounds b = point_bounds(points, threads);
     return py::make_tuple(b.xmin, b.ymin, b.xmax, b.ymax);
@@ -123,11 +200,32 @@ PYBIND11_MODULE(_array, m) {
     m.def("has_on", &per_point<Ray2, &K::ray_has_on, boolean>, shape, points, out, threads);
     m.def("bbox", &bounding_box, points, threads);
 
+    // Arrays of shapes, element by element.
+    const auto shapes = py::arg("shapes");
+    m.def("oriented_side_of_shapes", &oriented_sides, shapes, points, out, threads);
+    m.def("bounded_side_of_shapes", &bounded_sides, shapes, points, out, threads);
+    m.def("has_on_of_shapes", &has_ons, shapes, points, out, threads);
+    m.def("bounds", &shape_bounds, shapes, out);
+    m.def("locate", &locate, shapes, points, py::arg("boundary"), threads);
+
+    // Arrays of objects from arrays of points.
+    const auto p = py::arg("p"), q = py::arg("q"), r = py::arg("r");
+    m.def("points", &make_points, py::arg("xy"), out);
+    m.def("segments", &make_segments, py::arg("source"), py::arg("target"), out);
+    m.def("rays", &make_rays, py::arg("source"), py::arg("second_point"), out);
+    m.def("lines", &make_lines, p, q, out);
+    m.def("triangles", &make_triangles, p, q, r, out);
+    m.def("circles", &make_circles, py::arg("center"), py::arg("squared_radius"), out);
+    m.def("circumcircles", &make_circumcircles, p, q, r, out);
+    m.def("iso_rectangles", &make_iso_rectangles, p, q, out);
+
     // For tests and benchmarks: the workers a call would get and the parts
-    // they share, and the instruction sets of the kernels.
+    // they share, the instruction sets of the kernels, and the reach of shapes
+    // that locate searches by.
     m.def("worker_count", &worker_count, py::arg("size"), threads);
     m.def("part_count", &part_count, py::arg("size"), py::arg("workers"));
     m.def("instruction_sets", &instruction_sets);
     m.def("instruction_set", &instruction_set);
     m.def("select_instruction_set", &select_instruction_set, py::arg("name"));
+    m.def("reach", &reaches, shapes);
 }

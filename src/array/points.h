@@ -74,21 +74,23 @@ void for_each_block(const Traversal<N> &traversal, const std::array<PointLayout,
     traversal.for_each_stretch(begin, end, stretch);
 }
 
-// Runs kernel over the elements begin .. end - 1 of a traversal of K point
-// arrays and the result (array K, elements of result_size bytes). Results go
-// through a buffer when the result array is not a contiguous, aligned run.
-template <std::size_t K>
-void run_blocks(const Traversal<K + 1> &traversal, const std::array<PointLayout, K> &points,
-                std::size_t result_size, BlockKernel kernel, const void *params,
-                std::size_t begin, std::size_t end) {
+// Calls compute(count, packed, at, results) for the elements begin .. end - 1
+// of a traversal of N arrays, the first K of which hold points and the last
+// the results (elements of result_size bytes), at most block_points at a time
+// (see for_each_block). compute writes `count` results to `results`: the
+// result array itself where it is a contiguous, aligned run, otherwise a
+// buffer that is copied out after.
+template <std::size_t K, std::size_t N, class Compute>
+void run_blocks(const Traversal<N> &traversal, const std::array<PointLayout, K> &points,
+                std::size_t result_size, std::size_t begin, std::size_t end, Compute &&compute) {
     alignas(64) char result_buffer[sizeof(double) * block_points];
-    const std::ptrdiff_t stride = traversal.inner_strides()[K];
+    const std::ptrdiff_t stride = traversal.inner_strides()[N - 1];
     const auto block = [&](std::size_t count, const double *const *packed,
-                           const std::array<char *, K + 1> &at) {
-        char *out = at[K];
+                           const std::array<char *, N> &at) {
+        char *out = at[N - 1];
         const bool in_place = stride == static_cast<std::ptrdiff_t>(result_size) &&
                               reinterpret_cast<std::uintptr_t>(out) % result_size == 0;
-        kernel(params, count, packed, in_place ? out : result_buffer);
+        compute(count, packed, at, in_place ? out : result_buffer);
         if (!in_place) {
             for (std::size_t i = 0; i < count; ++i) {
                 std::copy_n(result_buffer + i * result_size, result_size,

@@ -52,6 +52,21 @@ struct Ray {
     double sx, sy, qx, qy;  // the source and the second point
 };
 
+// One shape of an array of shapes of any of the classes above.
+enum class Kind : unsigned char { line, triangle, circle, iso_rectangle, segment, ray };
+
+struct AnyShape {
+    Kind kind;
+    union {
+        Line line;
+        Triangle triangle;
+        Circle circle;
+        IsoRectangle iso_rectangle;
+        Segment segment;
+        Ray ray;
+    };
+};
+
 namespace {
 
 // The kernel's three-way comparison: 1 if a > b, -1 if a < b, 0 otherwise
@@ -181,6 +196,40 @@ inline bool has_on(const Ray &r, double x, double y) {
     const bool same_direction =
         (sign(dx1) == sign(dx2)) & (sign(dy1) == sign(dy2)) & (compare(dx1 * dy2, dx2 * dy1) == 0);
     return at_source | (collinear & same_direction);
+}
+
+// A triangle's side, the edge test only where an edge orientation is 0.
+template <int (*side)(const Triangle &, const EdgeOrientations &, bool)>
+inline int triangle_side(const Triangle &t, double x, double y) {
+    const EdgeOrientations e = edge_orientations(t, x, y);
+    return side(t, e, may_be_on_edge(e) && on_edge(t, e, x, y));
+}
+
+// The predicates of every kind of shape the functions take; the others were
+// refused before any element is computed.
+inline int any_oriented_side(const AnyShape &s, double x, double y) {
+    switch (s.kind) {
+        case Kind::line: return oriented_side(s.line, x, y);
+        case Kind::triangle: return triangle_side<&oriented_side>(s.triangle, x, y);
+        case Kind::circle: return oriented_side(s.circle, x, y);
+        default: return 0;
+    }
+}
+inline int any_bounded_side(const AnyShape &s, double x, double y) {
+    switch (s.kind) {
+        case Kind::triangle: return triangle_side<&bounded_side>(s.triangle, x, y);
+        case Kind::circle: return bounded_side(s.circle, x, y);
+        case Kind::iso_rectangle: return bounded_side(s.iso_rectangle, x, y);
+        default: return 0;
+    }
+}
+inline bool any_has_on(const AnyShape &s, double x, double y) {
+    switch (s.kind) {
+        case Kind::line: return has_on(s.line, x, y);
+        case Kind::segment: return has_on(s.segment, x, y);
+        case Kind::ray: return has_on(s.ray, x, y);
+        default: return false;
+    }
 }
 
 }  // namespace

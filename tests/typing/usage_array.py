@@ -56,3 +56,23 @@ def _misuse() -> None:
     bbox(points, threads=2)  # type: ignore[call-arg]
     wrong: NDArray[np.bool_] = oriented_side(line, points)  # type: ignore[assignment]
     planara.array.bbox(points).xmin = 0.0  # type: ignore[misc]
+
+
+# Arrays of shapes: made from coordinates, asked element by element, read back.
+corners = np.array([[0.0, 0.0], [1.0, 0.0], [0.0, 1.0]])
+mesh = planara.array.triangles(corners[0], corners[1:], corners[::-1][:2])
+assert_type(mesh, NDArray[np.object_])
+assert_type(bounded_side(mesh[:, None], points), NDArray[np.int8])
+assert_type(bounded_side([tri, circle, rect], points[0]), NDArray[np.int8])
+assert_type(has_on([line, seg, ray], points), NDArray[np.bool_])
+assert_type(planara.array.bounds(mesh), NDArray[np.float64])
+assert_type(planara.array.circles(points, 2.0), NDArray[np.object_])
+pairs = planara.array.locate(mesh, points, boundary=False, threads=1)
+assert_type(pairs, NDArray[np.int64])
+assert_type(planara.array.locate([tri, circle], nested), NDArray[np.int64])
+
+
+def _misuse_arrays() -> None:
+    planara.array.locate(mesh, points, True)  # type: ignore[call-arg]
+    planara.array.locate([line], points)  # type: ignore[list-item]
+    planara.array.bounds(ray)  # type: ignore[arg-type]

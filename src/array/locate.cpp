@@ -1,0 +1,120 @@
+#include "array/locate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace planara::bulk {
+namespace {
+
+// Boxes are clipped to the range of points that are not wild.
+constexpr double clip = 2 * wild_limit;
+// A shape whose box covers more cells than this is tested against every point
+// (with its box) instead of being entered in every cell.
+constexpr std::size_t max_cells_per_shape = 64;
+
+double median(std::vector<double> values) {
+    auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// How many cells of width `cell` cover `extent`, at least 1.
+std::size_t cells_across(double extent, double cell) {
+    if (!(extent > 0) || !(cell > 0)) return 1;
+    return static_cast<std::size_t>(std::min(std::ceil(extent / cell), 1e9));
+}
+
+}  // namespace
+
+std::size_t ShapeIndex::cell_x(double x) const {
+    return std::min(static_cast<std::size_t>(std::max((x - extent_.x0) * scale_x_, 0.0)),
+                    columns_ - 1);
+}
+
+std::size_t ShapeIndex::cell_y(double y) const {
+    return std::min(static_cast<std::size_t>(std::max((y - extent_.y0) * scale_y_, 0.0)),
+                    rows_ - 1);
+}
+
+// The cells are about half the median box in each direction, so that a point
+// meets a few candidates beyond the shapes that hold it, and there are at
+// most some four per boxed shape. A cell's entries are in shape order. Both
+// cell indices are monotone in the coordinate, so a point in a box lies in
+// one of the box's cells whatever the rounding.
+ShapeIndex::ShapeIndex(const std::vector<AnyShape> &shapes) {
+    std::vector<Entry> boxed;
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const Reach reach = reach_of(shapes[i]);
+        const auto shape = static_cast<std::uint32_t>(i);
+        if (reach.kind == Reach::everywhere) {
+            everywhere_.push_back({reach.box, shape});
+        } else if (reach.kind == Reach::bounded) {
+            const Box &b = reach.box;
+            const Box clipped{std::max(b.x0, -clip), std::max(b.y0, -clip), std::min(b.x1, clip),
+                              std::min(b.y1, clip)};
+            if (clipped.x0 <= clipped.x1 && clipped.y0 <= clipped.y1) boxed.push_back({clipped, shape});
+        }
+    }
+    if (boxed.empty()) return;
+
+    extent_ = boxed[0].box;
+    std::vector<double> widths, heights;
+    for (const Entry &e : boxed) {
+        extent_ = {std::min(extent_.x0, e.box.x0), std::min(extent_.y0, e.box.y0),
+                   std::max(extent_.x1, e.box.x1), std::max(extent_.y1, e.box.y1)};
+        widths.push_back(e.box.x1 - e.box.x0);
+        heights.push_back(e.box.y1 - e.box.y0);
+    }
+    const double width = extent_.x1 - extent_.x0, height = extent_.y1 - extent_.y0;
+    const double n = static_cast<double>(boxed.size());
+    double cell_w = median(widths) / 2, cell_h = median(heights) / 2;
+    if (!(cell_w > 0)) cell_w = width / std::sqrt(n);
+    if (!(cell_h > 0)) cell_h = height / std::sqrt(n);
+    columns_ = cells_across(width, cell_w);
+    rows_ = cells_across(height, cell_h);
+    const double most = 4 * n + 64, cells = static_cast<double>(columns_) * static_cast<double>(rows_);
+    if (cells > most) {
+        const double shrink = std::sqrt(most / cells);
+        columns_ = std::max<std::size_t>(1, static_cast<std::size_t>(static_cast<double>(columns_) * shrink));
+        rows_ = std::max<std::size_t>(1, static_cast<std::size_t>(static_cast<double>(rows_) * shrink));
+    }
+    scale_x_ = width > 0 ? static_cast<double>(columns_) / width : 0;
+    scale_y_ = height > 0 ? static_cast<double>(rows_) / height : 0;
+
+    // Count, then place, each boxed shape in the cells its box covers.
+    starts_.assign(columns_ * rows_ + 1, 0);
+    std::vector<bool> spread(boxed.size());
+    for (std::size_t k = 0; k < boxed.size(); ++k) {
+        const Box &b = boxed[k].box;
+        const std::size_t cx0 = cell_x(b.x0), cx1 = cell_x(b.x1), cy0 = cell_y(b.y0), cy1 = cell_y(b.y1);
+        spread[k] = (cx1 - cx0 + 1) * (cy1 - cy0 + 1) > max_cells_per_shape;
+        if (spread[k]) continue;
+        for (std::size_t cy = cy0; cy <= cy1; ++cy) {
+            for (std::size_t cx = cx0; cx <= cx1; ++cx) ++starts_[cy * columns_ + cx + 1];
+        }
+    }
+    for (std::size_t c = 1; c < starts_.size(); ++c) starts_[c] += starts_[c - 1];
+    entries_.resize(starts_.back());
+    std::vector<std::size_t> filled(starts_.begin(), starts_.end() - 1);
+    std::vector<Entry> spread_out;
+    for (std::size_t k = 0; k < boxed.size(); ++k) {
+        if (spread[k]) {
+            spread_out.push_back(boxed[k]);
+            continue;
+        }
+        const Box &b = boxed[k].box;
+        const std::size_t cx0 = cell_x(b.x0), cx1 = cell_x(b.x1), cy0 = cell_y(b.y0), cy1 = cell_y(b.y1);
+        for (std::size_t cy = cy0; cy <= cy1; ++cy) {
+            for (std::size_t cx = cx0; cx <= cx1; ++cx) entries_[filled[cy * columns_ + cx]++] = boxed[k];
+        }
+    }
+    // Shapes tested against every point, in shape order.
+    std::vector<Entry> merged(everywhere_.size() + spread_out.size());
+    std::merge(everywhere_.begin(), everywhere_.end(), spread_out.begin(), spread_out.end(),
+               merged.begin(), [](const Entry &l, const Entry &r) { return l.shape < r.shape; });
+    everywhere_ = std::move(merged);
+}
+
+}  // namespace planara::bulk

@@ -1,0 +1,144 @@
+// Which shapes hold which points: all pairs (point j, shape i) whose bounded
+// side is inside (or on the boundary), exactly the pairs that evaluating
+// every pair gives, found without evaluating every pair.
+//
+// A pair can only hold where the point lies in the shape's reach: a box around
+// the shape that provably contains every point the predicate, evaluated in
+// floating point as the kernel does, can place inside or on the boundary
+// (reach.cpp says why each box is sound). Shapes whose reach no box bounds
+// (non-finite or extreme numbers, degenerate and needle-thin triangles) are
+// evaluated against every point, and points with non-finite or extreme
+// coordinates against every shape. A uniform grid over the boxes finds each
+// point's candidates; only candidates are evaluated.
+#pragma once
+
+#include "array/predicates.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace planara::bulk {
+
+struct Box {
+    double x0, y0, x1, y1;  // closed
+};
+
+// Where a shape can hold points that are not wild (see wild_point).
+struct Reach {
+    enum Extent : unsigned char { bounded, everywhere, nowhere } kind;
+    Box box;  // for kind == bounded
+};
+
+Reach reach_of(const Triangle &t);
+Reach reach_of(const Circle &c);
+Reach reach_of(const IsoRectangle &r);
+Reach reach_of(const AnyShape &s);
+
+// Points beyond this magnitude in a coordinate, infinite or NaN, are wild:
+// the reach boxes say nothing about them.
+inline constexpr double wild_limit = 0x1p450;
+inline bool wild_point(double x, double y) {
+    return !(x >= -wild_limit && x <= wild_limit && y >= -wild_limit && y <= wild_limit);
+}
+
+// The pairs found for one run of points: for each point, in order, its
+// shapes in increasing order.
+struct PointMatches {
+    std::size_t first_point = 0;
+    std::vector<std::uint32_t> counts;  // per point
+    std::vector<std::uint32_t> shapes;
+};
+
+// The candidate index over the shapes' reaches.
+class ShapeIndex {
+public:
+    explicit ShapeIndex(const std::vector<AnyShape> &shapes);
+
+    // Calls visit(shape index, box) for the candidates of the non-wild point
+    // (x, y) in increasing order of index; a candidate still has to be
+    // tested against its box and evaluated.
+    template <class Visit>
+    void for_each_candidate(double x, double y, Visit &&visit) const;
+
+private:
+    struct Entry {
+        Box box;
+        std::uint32_t shape;
+    };
+    std::size_t cell_x(double x) const;
+    std::size_t cell_y(double y) const;
+
+    Box extent_{};
+    double scale_x_ = 0, scale_y_ = 0;
+    std::size_t columns_ = 0, rows_ = 0;
+    std::vector<std::size_t> starts_;  // of each cell's entries, and the end
+    std::vector<Entry> entries_;
+    std::vector<Entry> everywhere_;  // shapes tested against every point
+};
+
+// `match(shape, x, y)`: whether the shape holds the point (its bounded side is
+// 1, or 0 too when boundaries count).
+using MatchFunction = bool (*)(const AnyShape &, double, double, bool boundary);
+
+// The pairs of the points [begin, end) given to `points` (which calls
+// block(count, packed xy) for them in order).
+template <class ForEachPointBlock>
+PointMatches locate_points(const std::vector<AnyShape> &shapes, const ShapeIndex &index,
+                           bool boundary, MatchFunction match, ForEachPointBlock &&points);
+
+// ---------------------------------------------------------------------------
+
+inline bool inside(const Box &b, double x, double y) {
+    return (b.x0 <= x) & (x <= b.x1) & (b.y0 <= y) & (y <= b.y1);
+}
+
+template <class Visit>
+void ShapeIndex::for_each_candidate(double x, double y, Visit &&visit) const {
+    const Entry *cell = nullptr, *cell_end = nullptr;
+    if (columns_ > 0 && inside(extent_, x, y)) {
+        const std::size_t k = cell_y(y) * columns_ + cell_x(x);
+        cell = entries_.data() + starts_[k];
+        cell_end = entries_.data() + starts_[k + 1];
+    }
+    const Entry *all = everywhere_.data(), *all_end = all + everywhere_.size();
+    // Both runs are in increasing order of shape: merge them.
+    while (cell != cell_end || all != all_end) {
+        if (all == all_end || (cell != cell_end && cell->shape < all->shape)) {
+            visit(cell->shape, cell->box);
+            ++cell;
+        } else {
+            visit(all->shape, all->box);
+            ++all;
+        }
+    }
+}
+
+template <class ForEachPointBlock>
+PointMatches locate_points(const std::vector<AnyShape> &shapes, const ShapeIndex &index,
+                           bool boundary, MatchFunction match, ForEachPointBlock &&points) {
+    PointMatches found;
+    points([&](std::size_t count, const double *xy) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const double x = xy[2 * i], y = xy[2 * i + 1];
+            const std::size_t before = found.shapes.size();
+            if (wild_point(x, y)) {
+                for (std::size_t s = 0; s < shapes.size(); ++s) {
+                    if (match(shapes[s], x, y, boundary)) {
+                        found.shapes.push_back(static_cast<std::uint32_t>(s));
+                    }
+                }
+            } else {
+                index.for_each_candidate(x, y, [&](std::uint32_t s, const Box &box) {
+                    if (inside(box, x, y) && match(shapes[s], x, y, boundary)) {
+                        found.shapes.push_back(s);
+                    }
+                });
+            }
+            found.counts.push_back(static_cast<std::uint32_t>(found.shapes.size() - before));
+        }
+    });
+    return found;
+}
+
+}  // namespace planara::bulk

@@ -1,0 +1,158 @@
+#include "array/shapes.h"
+
+#include <array>
+#include <typeinfo>
+
+namespace planara::bulk {
+namespace {
+
+struct ShapeClass {
+    Kind kind;
+    const std::type_info &cpp;
+    const char *name;
+};
+
+// In Kind order.
+const std::array<ShapeClass, 6> shape_classes{{
+    {Kind::line, typeid(Line2), "Line2"},
+    {Kind::triangle, typeid(Triangle2), "Triangle2"},
+    {Kind::circle, typeid(Circle2), "Circle2"},
+    {Kind::iso_rectangle, typeid(IsoRectangle2), "IsoRectangle2"},
+    {Kind::segment, typeid(Segment2), "Segment2"},
+    {Kind::ray, typeid(Ray2), "Ray2"},
+}};
+
+// "bounded_side() takes a Triangle2, Circle2 or IsoRectangle2 as shape"
+std::string takes(const ShapeRole &role) {
+    std::vector<const char *> names;
+    for (const ShapeClass &c : shape_classes) {
+        if (role.kinds & kinds_of(c.kind)) names.push_back(c.name);
+    }
+    std::string text = std::string(role.function) + "() takes a ";
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        text += (k == 0 ? "" : k + 1 == names.size() ? " or " : ", ") + std::string(names[k]);
+    }
+    return text + " as " + role.argument;
+}
+
+// The classes' binding records, found once through the shared type registry
+// (planara_core registered them before this module loaded).
+const std::array<const py::detail::type_info *, 6> &records() {
+    static const std::array<const py::detail::type_info *, 6> found = [] {
+        std::array<const py::detail::type_info *, 6> r{};
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            r[k] = py::detail::get_type_info(shape_classes[k].cpp);
+        }
+        return r;
+    }();
+    return found;
+}
+
+std::string type_name(PyObject *obj) {
+    return py::str(py::handle(reinterpret_cast<PyObject *>(Py_TYPE(obj))).attr("__name__"));
+}
+
+// "shape", "shape[3]" or "shape[2, 1]" for the element at C-order position
+// `index` of an array of shape `shape`.
+std::string position(const std::string &argument, const py::array &objects, std::size_t index) {
+    const auto axes = static_cast<std::size_t>(objects.ndim());
+    if (axes == 0) return argument;
+    std::vector<std::size_t> at(axes);
+    for (std::size_t a = axes; a-- > 0;) {
+        const auto extent = static_cast<std::size_t>(objects.shape(static_cast<py::ssize_t>(a)));
+        at[a] = index % extent;
+        index /= extent;
+    }
+    std::string text = argument + "[";
+    for (std::size_t a = 0; a < axes; ++a) {
+        text += (a ? ", " : "") + std::to_string(at[a]);
+    }
+    return text + "]";
+}
+
+// Which class obj is an instance of: its own class first (the usual case),
+// then a subclass; -1 for none.
+int class_index(PyObject *obj) {
+    const auto &r = records();
+    for (std::size_t k = 0; k < r.size(); ++k) {
+        if (Py_TYPE(obj) == r[k]->type) return static_cast<int>(k);
+    }
+    for (std::size_t k = 0; k < r.size(); ++k) {
+        if (PyObject_TypeCheck(obj, r[k]->type)) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+}  // namespace
+
+void check_object_array(const py::array &objects) {
+    if (objects.dtype().kind() != 'O' || !(objects.flags() & py::array::c_style)) {
+        throw py::type_error("objects must come as a C-contiguous numpy array of objects");
+    }
+}
+
+HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRole &role) {
+    PyObject *obj = static_cast<PyObject *const *>(objects.data())[index];
+    const int k = class_index(obj);
+    if (k < 0 || !(role.kinds & kinds_of(shape_classes[static_cast<std::size_t>(k)].kind))) {
+        throw py::type_error(takes(role) + ", not " + type_name(obj) + " (" +
+                             position(role.argument, objects, index) + ")");
+    }
+    auto *inst = reinterpret_cast<py::detail::instance *>(obj);
+    const auto held = inst->get_value_and_holder(records()[static_cast<std::size_t>(k)], false);
+    if (!held || !held.holder_constructed()) {
+        throw py::type_error(position(role.argument, objects, index) +
+                             ": object was created without __init__ and holds no value");
+    }
+    return {shape_classes[static_cast<std::size_t>(k)].kind, held.value_ptr()};
+}
+
+std::vector<AnyShape> read_shapes(const py::array &objects, const ShapeRole &role) {
+    std::vector<AnyShape> shapes(static_cast<std::size_t>(objects.size()));
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const HeldShape held = held_shape(objects, i, role);
+        AnyShape &s = shapes[i];
+        s.kind = held.kind;
+        switch (held.kind) {
+            case Kind::line: s.line = params_of(*static_cast<const Line2 *>(held.wrapper)); break;
+            case Kind::triangle:
+                s.triangle = params_of(*static_cast<const Triangle2 *>(held.wrapper));
+                break;
+            case Kind::circle:
+                s.circle = params_of(*static_cast<const Circle2 *>(held.wrapper));
+                break;
+            case Kind::iso_rectangle:
+                s.iso_rectangle = params_of(*static_cast<const IsoRectangle2 *>(held.wrapper));
+                break;
+            case Kind::segment:
+                s.segment = params_of(*static_cast<const Segment2 *>(held.wrapper));
+                break;
+            case Kind::ray: s.ray = params_of(*static_cast<const Ray2 *>(held.wrapper)); break;
+        }
+    }
+    return shapes;
+}
+
+std::vector<std::ptrdiff_t> shape_strides(const py::array &objects,
+                                          const std::vector<std::ptrdiff_t> &extents) {
+    const auto axes = static_cast<std::ptrdiff_t>(extents.size());
+    const auto own = static_cast<std::ptrdiff_t>(objects.ndim());
+    if (own > axes) {
+        throw py::value_error("the shapes have more axes than the result");
+    }
+    std::vector<std::ptrdiff_t> strides(extents.size(), 0);
+    std::ptrdiff_t step = sizeof(AnyShape);
+    for (std::ptrdiff_t a = own; a-- > 0;) {
+        const std::ptrdiff_t extent = objects.shape(a), at = a + axes - own;
+        if (extent != 1) {
+            if (extent != extents[static_cast<std::size_t>(at)]) {
+                throw py::value_error("the shapes do not broadcast to the result");
+            }
+            strides[static_cast<std::size_t>(at)] = step;
+        }
+        step *= extent;
+    }
+    return strides;
+}
+
+}  // namespace planara::bulk
