@@ -2,10 +2,14 @@ import contextlib
 import ctypes
 import ctypes.util
 import math
+import os
 import platform
 
 import pytest
 from hypothesis import strategies as st
+
+# Pictures are drawn without a display, here and in the interpreters tests start.
+os.environ.setdefault("MPLBACKEND", "Agg")
 
 _libc = ctypes.CDLL(None)
 
