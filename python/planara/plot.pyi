@@ -19,7 +19,9 @@ __all__ = ["draw", "points"]
 
 _Drawable: TypeAlias = (Point2 | Segment2 | Triangle2 | IsoRectangle2 | Bbox2 | Circle2 | Line2
                         | Ray2 | Vector2 | Direction2)
-_Drawables: TypeAlias = Sequence[_Drawable | _Drawables] | NDArray[np.object_]
+# Lists nest at run time to any depth; the stub types two levels, since a
+# recursive sequence type would take a str too.
+_Drawables: TypeAlias = Sequence[_Drawable | Sequence[_Drawable]] | NDArray[np.object_]
 _Aspect: TypeAlias = Literal["auto", "equal"] | float | None
 
 @overload
