@@ -330,7 +330,7 @@ def _boxes(ax, rows, style):
 
 
 def _circle_patch(ax, row, style):
-    x, y, radius = row
+    x, y, radius = row.tolist()
     circle = _Circle((x, y), radius, **_shape_style(style, mpatches.Patch))
     with circle.whole():
         return ax.add_patch(circle)
@@ -343,7 +343,7 @@ def _circles(ax, rows, style):
 
 
 def _axline(ax, row, style):
-    x, y, dx, dy = row
+    x, y, dx, dy = row.tolist()
     return ax.axline((x, y), (x + dx, y + dy), **style)
 
 
