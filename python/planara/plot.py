@@ -93,7 +93,7 @@ def draw(obj, ax=None, *, at=None, aspect="equal", **style):
     if _kind(obj) is not None:
         drawn = _draw_one(ax, obj, start, style)
     else:
-        drawn = [_draw_many(ax, cls, group, start, style) for cls, group in _groups(obj).items()]
+        drawn = [_draw_many(ax, group, start, style) for group in _groups(obj).values()]
     _finish(ax, aspect)
     return drawn
 
@@ -201,10 +201,10 @@ def _refusal(obj):
 
 class _Kind:
     """How the objects of one class are drawn: read(objects) gives their numbers,
-    an array of a row per object, frame(rows) turns them into the numbers drawn (a row with a
-    non-finite one is left out), many(ax, rows, style) draws a collection of
-    them and one(ax, row, style) a single object (by default, a collection of
-    one). An arrow's drawn numbers start with those of `at`."""
+    a row per object, frame(rows) turns those into the numbers drawn (a row with
+    a non-finite one is left out), many(ax, rows, style) draws a collection and
+    one(ax, row, style) a single object (by default, a collection of one). An
+    arrow's drawn numbers start with those of `at`."""
 
     def __init__(self, read, many, one=None, frame=None, arrow=False):
         self.read, self.many, self.frame, self.arrow = read, many, frame, arrow
@@ -226,7 +226,7 @@ def _draw_one(ax, obj, start, style):
     return kind.one(ax, rows[0], style) if len(rows) else None
 
 
-def _draw_many(ax, cls, objects, start, style):
+def _draw_many(ax, objects, start, style):
     kind = _kind(objects[0])
     return kind.many(ax, kind.rows(objects, start), style)
 
@@ -300,12 +300,17 @@ def _scatter(ax, rows, style):
                                                                     "facecolors", "fc")))
 
 
+def _corners(rows):
+    """Rows of x, y pairs as an (objects, corners, 2) array."""
+    return rows.reshape(len(rows), rows.shape[1] // 2, 2)
+
+
 def _segment(ax, row, style):
     return ax.add_line(mlines.Line2D(row[0::2], row[1::2], **style))
 
 
 def _segments(ax, rows, style):
-    return ax.add_collection(mcollections.LineCollection(rows.reshape(-1, 2, 2), **style))
+    return ax.add_collection(mcollections.LineCollection(_corners(rows), **style))
 
 
 def _polygon(ax, row, style):
@@ -313,20 +318,19 @@ def _polygon(ax, row, style):
     return ax.add_patch(patch)
 
 
-def _polygons(ax, rows, style, corners):
-    vertices = rows.reshape(len(rows), corners, 2)
+def _polygons(ax, rows, style):
     return ax.add_collection(mcollections.PolyCollection(
-        vertices, **_shape_style(style, mcollections.Collection)))
+        _corners(rows), **_shape_style(style, mcollections.Collection)))
 
 
 def _box(ax, row, style):
-    return ax.add_patch(mpatches.Polygon(row.reshape(4, 2), closed=True,
+    return ax.add_patch(mpatches.Polygon(row.reshape(-1, 2), closed=True,
                                          **_box_style(style, mpatches.Patch)))
 
 
 def _boxes(ax, rows, style):
     return ax.add_collection(mcollections.PolyCollection(
-        rows.reshape(-1, 4, 2), **_box_style(style, mcollections.Collection)))
+        _corners(rows), **_box_style(style, mcollections.Collection)))
 
 
 def _circle_patch(ax, row, style):
@@ -543,10 +547,8 @@ def _cut_to_box(anchors, directions, start, bounds):
 _KINDS = {
     Point2: _Kind(_each(_xy), _scatter),
     Segment2: _Kind(_vertices, _segments, one=_segment),
-    Triangle2: _Kind(_vertices, lambda ax, rows, style: _polygons(ax, rows, style, 3),
-                     one=_polygon),
-    IsoRectangle2: _Kind(_vertices, lambda ax, rows, style: _polygons(ax, rows, style, 4),
-                         one=_polygon),
+    Triangle2: _Kind(_vertices, _polygons, one=_polygon),
+    IsoRectangle2: _Kind(_vertices, _polygons, one=_polygon),
     Bbox2: _Kind(_each(_box_corners), _boxes, one=_box),
     Circle2: _Kind(_each(_circle), _circles, one=_circle_patch, frame=_radius),
     Line2: _Kind(_each(_coefficients), _lines, one=_axline, frame=_line_frame),
