@@ -22,25 +22,28 @@ WHEEL_PLAT := manylinux_2_34_x86_64
 demo: install
 	$(VPY) examples/tour.py
 	@echo
-	$(VPY) examples/picture.py build/picture.svg
+	$(VPY) examples/picture.py build/picture.png
 
 # The whole suite but the packaging checks, which build and install
 # distributions into fresh environments (make wheel-check).
 test: install
 	$(VPY) -m pytest -m "not wheel"
 
-# Three tables: planara_core against plain Python, shapely 2.x and the binding
+# Four tables: planara_core against plain Python, shapely 2.x and the binding
 # layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
 # planara.array against per-object calls, numpy, numba, shapely 2.x and a copy
 # of the input (benchmarks/bulk.py; options through BULK_ARGS), then
 # planara.array through dask on local worker processes against one process
-# (benchmarks/cluster.py; options through CLUSTER_ARGS).
+# (benchmarks/cluster.py; options through CLUSTER_ARGS); last, planara.plot
+# drawing 10^4 triangles and a grid of codes (benchmarks/plot.py; PLOT_ARGS).
 bench: install $(VENV)/.bench
 	$(VPY) benchmarks/run.py $(BENCH_ARGS)
 	@echo
 	$(VPY) benchmarks/bulk.py $(BULK_ARGS)
 	@echo
 	$(VPY) benchmarks/cluster.py $(CLUSTER_ARGS)
+	@echo
+	$(VPY) benchmarks/plot.py $(PLOT_ARGS)
 
 # The build requirements live in .venv and the build tree in build/, so a
 # rebuild compiles only what changed.

@@ -12,6 +12,9 @@ import sysconfig
 import pytest
 from hypothesis import strategies as st
 
+# Pictures are drawn without a display, here and in the interpreters tests start.
+os.environ.setdefault("MPLBACKEND", "Agg")
+
 _libc = ctypes.CDLL(None)
 
 

@@ -20,13 +20,14 @@ import pytest
 
 import planara
 import planara.array
+import planara.plot
 import planara_core
 
 ROOT = pathlib.Path(__file__).resolve().parents[1]
 STUB = ROOT / "python" / "planara_core.pyi"
 PACKAGE = ROOT / "python" / "planara"
 TYPING = ROOT / "tests" / "typing"
-USAGES = [TYPING / "usage.py", TYPING / "usage_array.py"]
+USAGES = [TYPING / "usage.py", TYPING / "usage_array.py", TYPING / "usage_plot.py"]
 
 
 def load_stubgen():
@@ -49,7 +50,8 @@ def test_committed_stub_matches_the_module():
 @pytest.mark.parametrize("relative, source", [
     ("planara_core.pyi", STUB),
     ("planara_core-stubs/__init__.pyi", STUB),
-    *((f"planara/{name}", PACKAGE / name) for name in ("__init__.pyi", "array.pyi", "py.typed")),
+    *((f"planara/{name}", PACKAGE / name)
+      for name in ("__init__.pyi", "array.pyi", "plot.pyi", "py.typed")),
 ])
 def test_stub_is_installed_with_the_module(relative, source):
     installed = pathlib.Path(planara_core.__file__).parent / relative
@@ -78,7 +80,7 @@ def test_generator_refuses_parameters_it_cannot_state(signature):
 
 
 @pytest.mark.parametrize("target", [
-    *USAGES, STUB, PACKAGE / "__init__.pyi", PACKAGE / "array.pyi",
+    *USAGES, STUB, PACKAGE / "__init__.pyi", PACKAGE / "array.pyi", PACKAGE / "plot.pyi",
 ], ids=lambda path: path.relative_to(ROOT).as_posix())
 def test_mypy_accepts(target):
     # Settings (strict, warn_unused_ignores) come from pyproject.toml.
@@ -212,3 +214,46 @@ def test_array_stub_result_and_out_types_match_the_runtime(name):
 def test_array_stub_bbox_result_matches_the_runtime():
     result = planara.array.bbox(POINTS)
     assert union(annotation("bbox")) == {type(result).__name__}
+
+
+PLOT_STUB = stub_tree("plot.pyi")
+PLOT_OVERLOADS = [node for node in PLOT_STUB.body if isinstance(node, ast.FunctionDef)]
+
+
+def test_plot_stub_declares_the_public_functions():
+    assert list(dict.fromkeys(node.name for node in PLOT_OVERLOADS)) == stub_all(PLOT_STUB) \
+        == planara.plot.__all__
+
+
+@pytest.mark.parametrize("node", PLOT_OVERLOADS, ids=lambda node: f"{node.name}:{node.lineno}")
+def test_plot_stub_overloads_have_the_runtime_parameters(node):
+    """Every overload has the runtime's parameters; it may leave a default out
+    (points with codes), never state another."""
+    runtime = inspect.signature(getattr(planara.plot, node.name)).parameters.values()
+    stub = stub_parameters(node) + [(node.args.kwarg.arg, inspect.Parameter.VAR_KEYWORD,
+                                     inspect.Parameter.empty)]
+    assert [(name, kind) for name, kind, _ in stub] == [(p.name, p.kind) for p in runtime]
+    for (name, _, default), parameter in zip(stub, runtime):
+        assert default in (inspect.Parameter.empty, parameter.default), name
+
+
+def stub_class(name):
+    """The matplotlib class a name of the plot stub stands for."""
+    module = next(node.module for node in PLOT_STUB.body if isinstance(node, ast.ImportFrom)
+                  and any(alias.name == name for alias in node.names))
+    return getattr(importlib.import_module(module), name)
+
+
+DRAW_RESULTS = {name: union(node.returns) - {"None"} for node in PLOT_OVERLOADS
+                if node.name == "draw" for name in union(node.args.args[0].annotation)}
+
+
+@pytest.mark.parametrize("obj", [o for o in ONE_OF_EACH if type(o).__name__ in DRAW_RESULTS],
+                         ids=lambda o: type(o).__name__)
+def test_plot_stub_names_the_artist_drawn_for_each_class(obj):
+    from matplotlib.figure import Figure
+
+    ax = Figure().add_subplot()
+    (result,) = DRAW_RESULTS[type(obj).__name__]
+    assert isinstance(planara.plot.draw(obj, ax), stub_class(result))
+    assert all(isinstance(c, stub_class("Collection")) for c in planara.plot.draw([obj], ax))

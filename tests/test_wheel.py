@@ -23,7 +23,8 @@ STUB = ROOT / "python" / "planara_core.pyi"
 EXTENSION = pathlib.Path(planara_core.__file__).name
 EXTENSIONS = {"planara/" + EXTENSION.replace("planara_core", name) for name in ("_array", "_values")}
 # The package's sources, stubs and typing marker, as they stand in python/planara.
-PACKAGE_FILES = ["__init__.py", "array.py", "_pickling.py", "__init__.pyi", "array.pyi", "py.typed"]
+PACKAGE_FILES = ["__init__.py", "array.py", "plot.py", "_pickling.py", "__init__.pyi", "array.pyi",
+                 "plot.pyi", "py.typed"]
 PACKAGE = {*EXTENSIONS, *(f"planara/{name}" for name in PACKAGE_FILES)}
 
 pytestmark = pytest.mark.wheel
@@ -65,8 +66,8 @@ def sdist(tmp_path_factory):
 def installed(request, tmp_path_factory):
     """python("wheel"): the interpreter of a new virtual environment holding only
     the wheel; python("repaired") or python("sdist"): one holding the repaired
-    wheel or the sdist with the array extra (numpy from the index). Each is made
-    once for the module."""
+    wheel or the sdist with the array and plot extras (numpy and matplotlib from
+    the index). Each is made once for the module."""
     made = {}
 
     def python(kind):
@@ -75,7 +76,8 @@ def installed(request, tmp_path_factory):
             run([sys.executable, "-m", "venv", "--without-pip", venv])
             made[kind] = venv / "bin" / "python"
             source = request.getfixturevalue(kind)
-            what = ["--no-index", "--no-deps", source] if kind == "wheel" else [f"{source}[array]"]
+            what = (["--no-index", "--no-deps", source] if kind == "wheel"
+                    else [f"{source}[array,plot]"])
             run([sys.executable, "-m", "pip", "--python", made[kind], "install", "--quiet",
                  *what])
         return made[kind]
@@ -115,11 +117,12 @@ def test_wheel_holds_the_installed_module_and_its_stubs(request, kind, tag):
     assert tags.get_all("Tag") == [f"cp311-cp311-{tag}"]
     assert meta["Requires-Python"] == "==3.11.*"
     # Nothing is needed at run time but by the extras: numpy for the bulk
-    # functions, dask for running them on a cluster.
+    # functions, matplotlib for the pictures, dask for running on a cluster.
     requires = meta.get_all("Requires-Dist")
     assert 'numpy>=2; extra == "array"' in requires
+    assert any(r.startswith("matplotlib") and r.endswith('; extra == "plot"') for r in requires)
     assert all('; extra == "' in r for r in requires), requires
-    assert set(meta.get_all("Provides-Extra")) == {"array", "dask"}
+    assert set(meta.get_all("Provides-Extra")) == {"array", "plot", "dask"}
 
 
 def test_sdist_holds_the_sources_and_no_build_products(sdist):
@@ -147,10 +150,10 @@ def test_tour_and_picture_run_from_the_install(installed, kind, tmp_path):
     if kind == "wheel":
         # The wheel alone has no numpy: the tour says so and goes on.
         assert "(skipped: planara.array needs numpy" in last
-    else:
-        assert "the same as t.bounded_side point by point" in last and last.endswith(" True")
-    out = run_isolated(python, (ROOT / "examples" / "picture.py").read_text(), tmp_path, "out.svg")
-    assert (tmp_path / "out.svg").read_text().startswith("<svg") and "out.svg" in out
+        return  # nor matplotlib, which the picture needs
+    assert "the same as t.bounded_side point by point" in last and last.endswith(" True")
+    out = run_isolated(python, (ROOT / "examples" / "picture.py").read_text(), tmp_path, "out.png")
+    assert (tmp_path / "out.png").read_bytes().startswith(b"\x89PNG\r\n\x1a\n") and "out.png" in out
 
 
 BULK_AND_PICKLE = """
@@ -179,11 +182,11 @@ def test_bulk_call_and_pickle_round_trip_from_the_install(installed, kind, tmp_p
         "Left turn"]
 
 
-def test_planara_imports_without_numpy(installed, tmp_path):
+def test_planara_imports_without_numpy_or_matplotlib(installed, tmp_path):
     out = run_isolated(installed("wheel"), """
 import planara, planara_core
 assert planara.Point2 is planara_core.Point2
-for attempt in ("import planara.array", "planara.array"):
+for attempt in ("import planara.array", "planara.array", "import planara.plot", "planara.plot"):
     try:
         exec(attempt)
     except ImportError as exc:
@@ -191,4 +194,6 @@ for attempt in ("import planara.array", "planara.array"):
 """, tmp_path)
     assert out.splitlines() == [
         "planara.array needs numpy >= 2: install the 'array' extra, "
-        "pip install 'planara_core[array]'"] * 2
+        "pip install 'planara_core[array]'"] * 2 + [
+        "planara.plot needs matplotlib: install the 'plot' extra, "
+        "pip install 'planara_core[plot]'"] * 2

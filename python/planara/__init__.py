@@ -2,8 +2,9 @@
 
 The value classes and the two functions are those of planara_core, the very
 same objects; `planara.array` applies the kernel's predicates to numpy arrays
-of points (it needs numpy: the `array` extra). Importing planara also makes
-every planara_core object picklable and copyable.
+of points (it needs numpy: the `array` extra), and `planara.plot` draws objects
+and point arrays with matplotlib (the `plot` extra). Importing planara also
+makes every planara_core object picklable and copyable.
 """
 
 import importlib.metadata
@@ -36,8 +37,8 @@ __all__ = [
 
 
 def __getattr__(name: str) -> object:
-    # `planara.array` without importing it first: loaded on first use, so that
-    # `import planara` itself never needs numpy.
-    if name == "array":
-        return importlib.import_module("planara.array")
+    # `planara.array` and `planara.plot` without importing them first: loaded on
+    # first use, so that `import planara` itself never needs numpy or matplotlib.
+    if name in ("array", "plot"):
+        return importlib.import_module(f"planara.{name}")
     raise AttributeError(f"module 'planara' has no attribute {name!r}")

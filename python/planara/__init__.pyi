@@ -1,6 +1,8 @@
 # Type stub of planara: the names of planara_core, typed by its own stub, and
-# the bulk functions, which `import planara` makes reachable as planara.array.
+# the bulk functions and the drawing functions, which `import planara` makes
+# reachable as planara.array and planara.plot.
 from . import array as array
+from . import plot as plot
 from planara_core import Bbox2 as Bbox2
 from planara_core import Circle2 as Circle2
 from planara_core import Direction2 as Direction2
