@@ -96,7 +96,7 @@ SANITIZER_REPORT := runtime error:|ERROR: AddressSanitizer|AddressSanitizer: CHE
 SANITIZE_FLAGS := -fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all \
                   -fno-omit-frame-pointer -g
 SANITIZE_ENV  := LD_PRELOAD="$$($(CXX) -print-file-name=libasan.so) $$($(CXX) -print-file-name=libstdc++.so)" \
-  ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1:halt_on_error=1:abort_on_error=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/asan \
+  ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:abort_on_error=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/asan \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$(CURDIR)/$(ASAN_REPORTS)/ubsan \
   PLANARA_INSTRUMENTED=1
 

@@ -2,6 +2,8 @@
 written to `out`, nothing crashes. The engine itself refuses arrays that do
 not fit together, also when called directly."""
 
+import os
+
 import numpy as np
 import pytest
 
@@ -53,7 +55,9 @@ def test_bad_points_are_refused_and_out_stays_untouched(function, points, error,
 
 @pytest.mark.parametrize("size, error, text", [
     (2**40, ValueError, r"result of shape \(1099511627776, 1099511627776\) would hold 1208925819614629174706176 elements"),
-    (2**24, MemoryError, "Unable to allocate"),
+    # numpy's own refusal; the sanitizer's allocator reports so large a request.
+    pytest.param(2**24, MemoryError, "Unable to allocate", marks=pytest.mark.skipif(
+        os.environ.get("PLANARA_INSTRUMENTED") == "1", reason="the sanitizer reports the request")),
 ])
 def test_a_result_too_large_is_refused_as_such(size, error, text):
     column = np.broadcast_to(np.zeros(2), (size, 1, 2))
