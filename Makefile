@@ -29,17 +29,21 @@ demo: install
 test: install
 	$(VPY) -m pytest -m "not wheel"
 
-# Four tables: planara_core against plain Python, shapely 2.x and the binding
+# The tables: planara_core against plain Python, shapely 2.x and the binding
 # layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
 # planara.array against per-object calls, numpy, numba, shapely 2.x and a copy
-# of the input (benchmarks/bulk.py; options through BULK_ARGS), then
-# planara.array through dask on local worker processes against one process
+# of the input (benchmarks/bulk.py; options through BULK_ARGS), then many
+# shapes at once: locate against shapely's spatial index, arrays of shapes and
+# the constructors (benchmarks/shapes.py; SHAPES_ARGS), then planara.array
+# through dask on local worker processes against one process
 # (benchmarks/cluster.py; options through CLUSTER_ARGS); last, planara.plot
 # drawing 10^4 triangles and a grid of codes (benchmarks/plot.py; PLOT_ARGS).
 bench: install $(VENV)/.bench
 	$(VPY) benchmarks/run.py $(BENCH_ARGS)
 	@echo
 	$(VPY) benchmarks/bulk.py $(BULK_ARGS)
+	@echo
+	$(VPY) benchmarks/shapes.py $(SHAPES_ARGS)
 	@echo
 	$(VPY) benchmarks/cluster.py $(CLUSTER_ARGS)
 	@echo

@@ -121,3 +121,10 @@ else:
           for code, where in ((1, "inside"), (0, "boundary"), (-1, "outside"))})
     show("  the same as t.bounded_side point by point",
          codes.tolist() == [t.bounded_side(Point2(x, y)) for x, y in cloud.tolist()])
+    # Many shapes: which of t, c and r hold each point, in one call.
+    pairs = planara.array.locate([t, c, r], cloud)
+    show("locate([t, c, r], the points): points held by each",
+         np.bincount(pairs[1], minlength=3).tolist())
+    every = planara.array.bounded_side(np.array([t, c, r])[:, None], cloud)  # 3 x 100,000
+    show("  the same as asking every shape about every point",
+         np.array_equal(pairs, np.argwhere(every.T >= 0).T))
