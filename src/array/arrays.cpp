@@ -91,7 +91,7 @@ void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const Sh
                      const py::array &points, const py::array &out, char kind,
                      std::size_t result_size, std::size_t threads) {
     check_object_array(objects);
-    const std::vector<AnyShape> shapes = read_shapes(objects, role);
+    const Shapes shapes = read_shapes(objects, role);
     const std::vector<std::ptrdiff_t> extents = result_extents(out, kind, result_size);
     const PointLayout layout = point_layout(points);
     const std::vector<std::ptrdiff_t> point_steps = point_strides(points, extents);
@@ -118,15 +118,28 @@ void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const Sh
     });
 }
 
+namespace {
+
+// Whether a shape holds a point: its bounded side is 1, or 0 too with boundary.
+struct Holds {
+    bool boundary;
+    bool operator()(const AnyShape &shape, double x, double y) const {
+        const int side = any_bounded_side(shape, x, y);
+        return boundary ? side >= 0 : side == 1;
+    }
+};
+
+}  // namespace
+
 py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array &points,
-                                       bool boundary, MatchFunction match, std::size_t threads) {
+                                       bool boundary, std::size_t threads) {
     static const ShapeRole role{kinds_of(Kind::triangle, Kind::circle, Kind::iso_rectangle),
                                 "locate", "shapes"};
     check_object_array(objects);
     if (static_cast<std::size_t>(objects.size()) > std::numeric_limits<std::uint32_t>::max()) {
         throw py::value_error("locate() takes at most 4294967295 shapes");
     }
-    const std::vector<AnyShape> shapes = read_shapes(objects, role);
+    const Shapes shapes = read_shapes(objects, role);
     const PointLayout layout = point_layout(points);
     if (points.ndim() < 1) {
         throw py::value_error("points of shape () do not have a last axis of length 2 (x, y)");
@@ -143,7 +156,7 @@ py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array
     without_lock([&] {
         const ShapeIndex index(shapes);
         run_parts(size, workers, [&](std::size_t k, std::size_t begin, std::size_t end) {
-            found[k] = locate_points(shapes, index, boundary, match, [&](auto &&block) {
+            found[k] = locate_points(shapes, index, Holds{boundary}, [&](auto &&block) {
                 for_each_block(traversal, std::array<PointLayout, 1>{layout}, begin, end,
                                [&](std::size_t count, const double *const *packed, const auto &) {
                                    block(count, packed[0]);

@@ -16,6 +16,10 @@
 
 namespace planara::bulk {
 
+// Points per block: a block of packed points of every argument and its
+// results stay in the first-level cache. Kernels get at most this many.
+inline constexpr std::size_t block_points = 512;
+
 // n results at out from n points (or pairs, triples of points) at points[0..k-1],
 // each point two consecutive doubles; params is the kernel's shape, if any.
 using BlockKernel = void (*)(const void *params, std::size_t n, const double *const *points,

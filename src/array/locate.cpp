@@ -43,29 +43,31 @@ std::size_t ShapeIndex::cell_y(double y) const {
 // most some four per boxed shape. A cell's entries are in shape order. Both
 // cell indices are monotone in the coordinate, so a point in a box lies in
 // one of the box's cells whatever the rounding.
-ShapeIndex::ShapeIndex(const std::vector<AnyShape> &shapes) {
-    std::vector<Entry> boxed;
+ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
+    std::vector<std::uint32_t> boxed;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
         const Reach reach = reach_of(shapes[i]);
         const auto shape = static_cast<std::uint32_t>(i);
+        boxes_[i] = reach.box;
         if (reach.kind == Reach::everywhere) {
-            everywhere_.push_back({reach.box, shape});
+            everywhere_.push_back(shape);
         } else if (reach.kind == Reach::bounded) {
-            const Box &b = reach.box;
-            const Box clipped{std::max(b.x0, -clip), std::max(b.y0, -clip), std::min(b.x1, clip),
-                              std::min(b.y1, clip)};
-            if (clipped.x0 <= clipped.x1 && clipped.y0 <= clipped.y1) boxed.push_back({clipped, shape});
+            Box &b = boxes_[i];
+            b = {std::max(b.x0, -clip), std::max(b.y0, -clip), std::min(b.x1, clip),
+                 std::min(b.y1, clip)};
+            if (b.x0 <= b.x1 && b.y0 <= b.y1) boxed.push_back(shape);
         }
     }
     if (boxed.empty()) return;
 
-    extent_ = boxed[0].box;
+    extent_ = boxes_[boxed[0]];
     std::vector<double> widths, heights;
-    for (const Entry &e : boxed) {
-        extent_ = {std::min(extent_.x0, e.box.x0), std::min(extent_.y0, e.box.y0),
-                   std::max(extent_.x1, e.box.x1), std::max(extent_.y1, e.box.y1)};
-        widths.push_back(e.box.x1 - e.box.x0);
-        heights.push_back(e.box.y1 - e.box.y0);
+    for (std::uint32_t s : boxed) {
+        const Box &b = boxes_[s];
+        extent_ = {std::min(extent_.x0, b.x0), std::min(extent_.y0, b.y0),
+                   std::max(extent_.x1, b.x1), std::max(extent_.y1, b.y1)};
+        widths.push_back(b.x1 - b.x0);
+        heights.push_back(b.y1 - b.y0);
     }
     const double width = extent_.x1 - extent_.x0, height = extent_.y1 - extent_.y0;
     const double n = static_cast<double>(boxed.size());
@@ -83,37 +85,29 @@ ShapeIndex::ShapeIndex(const std::vector<AnyShape> &shapes) {
     scale_x_ = width > 0 ? static_cast<double>(columns_) / width : 0;
     scale_y_ = height > 0 ? static_cast<double>(rows_) / height : 0;
 
-    // Count, then place, each boxed shape in the cells its box covers.
+    // Count, then place, each boxed shape in the cells its box covers; a shape
+    // that would fill too many is tested against every point instead.
     starts_.assign(columns_ * rows_ + 1, 0);
-    std::vector<bool> spread(boxed.size());
-    for (std::size_t k = 0; k < boxed.size(); ++k) {
-        const Box &b = boxed[k].box;
+    std::vector<std::uint32_t> spread;
+    const auto for_each_cell = [&](const Box &b, auto &&cell) {
         const std::size_t cx0 = cell_x(b.x0), cx1 = cell_x(b.x1), cy0 = cell_y(b.y0), cy1 = cell_y(b.y1);
-        spread[k] = (cx1 - cx0 + 1) * (cy1 - cy0 + 1) > max_cells_per_shape;
-        if (spread[k]) continue;
+        if ((cx1 - cx0 + 1) * (cy1 - cy0 + 1) > max_cells_per_shape) return false;
         for (std::size_t cy = cy0; cy <= cy1; ++cy) {
-            for (std::size_t cx = cx0; cx <= cx1; ++cx) ++starts_[cy * columns_ + cx + 1];
+            for (std::size_t cx = cx0; cx <= cx1; ++cx) cell(cy * columns_ + cx);
         }
+        return true;
+    };
+    for (std::uint32_t s : boxed) {
+        if (!for_each_cell(boxes_[s], [&](std::size_t c) { ++starts_[c + 1]; })) spread.push_back(s);
     }
     for (std::size_t c = 1; c < starts_.size(); ++c) starts_[c] += starts_[c - 1];
     entries_.resize(starts_.back());
     std::vector<std::size_t> filled(starts_.begin(), starts_.end() - 1);
-    std::vector<Entry> spread_out;
-    for (std::size_t k = 0; k < boxed.size(); ++k) {
-        if (spread[k]) {
-            spread_out.push_back(boxed[k]);
-            continue;
-        }
-        const Box &b = boxed[k].box;
-        const std::size_t cx0 = cell_x(b.x0), cx1 = cell_x(b.x1), cy0 = cell_y(b.y0), cy1 = cell_y(b.y1);
-        for (std::size_t cy = cy0; cy <= cy1; ++cy) {
-            for (std::size_t cx = cx0; cx <= cx1; ++cx) entries_[filled[cy * columns_ + cx]++] = boxed[k];
-        }
+    for (std::uint32_t s : boxed) {
+        for_each_cell(boxes_[s], [&](std::size_t c) { entries_[filled[c]++] = s; });
     }
-    // Shapes tested against every point, in shape order.
-    std::vector<Entry> merged(everywhere_.size() + spread_out.size());
-    std::merge(everywhere_.begin(), everywhere_.end(), spread_out.begin(), spread_out.end(),
-               merged.begin(), [](const Entry &l, const Entry &r) { return l.shape < r.shape; });
+    std::vector<std::uint32_t> merged(everywhere_.size() + spread.size());
+    std::merge(everywhere_.begin(), everywhere_.end(), spread.begin(), spread.end(), merged.begin());
     everywhere_ = std::move(merged);
 }
 

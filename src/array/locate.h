@@ -50,42 +50,36 @@ struct PointMatches {
     std::vector<std::uint32_t> shapes;
 };
 
-// The candidate index over the shapes' reaches.
+// The candidate index over the shapes' reaches: each shape's box, and a grid
+// of cells listing the shapes whose boxes meet them.
 class ShapeIndex {
 public:
-    explicit ShapeIndex(const std::vector<AnyShape> &shapes);
+    explicit ShapeIndex(const Shapes &shapes);
 
-    // Calls visit(shape index, box) for the candidates of the non-wild point
-    // (x, y) in increasing order of index; a candidate still has to be
-    // tested against its box and evaluated.
+    // Calls visit(shape index) for the candidates of the non-wild point (x, y)
+    // whose box holds it, in increasing order of index; a candidate still has
+    // to be evaluated.
     template <class Visit>
     void for_each_candidate(double x, double y, Visit &&visit) const;
 
 private:
-    struct Entry {
-        Box box;
-        std::uint32_t shape;
-    };
     std::size_t cell_x(double x) const;
     std::size_t cell_y(double y) const;
 
+    std::vector<Box> boxes_;  // of every shape (everywhere: the whole plane)
     Box extent_{};
     double scale_x_ = 0, scale_y_ = 0;
     std::size_t columns_ = 0, rows_ = 0;
-    std::vector<std::size_t> starts_;  // of each cell's entries, and the end
-    std::vector<Entry> entries_;
-    std::vector<Entry> everywhere_;  // shapes tested against every point
+    std::vector<std::size_t> starts_;       // of each cell's entries, and the end
+    std::vector<std::uint32_t> entries_;    // shape indices, in order within a cell
+    std::vector<std::uint32_t> everywhere_; // shapes tested against every point, in order
 };
 
-// `match(shape, x, y)`: whether the shape holds the point (its bounded side is
-// 1, or 0 too when boundaries count).
-using MatchFunction = bool (*)(const AnyShape &, double, double, bool boundary);
-
-// The pairs of the points [begin, end) given to `points` (which calls
-// block(count, packed xy) for them in order).
-template <class ForEachPointBlock>
-PointMatches locate_points(const std::vector<AnyShape> &shapes, const ShapeIndex &index,
-                           bool boundary, MatchFunction match, ForEachPointBlock &&points);
+// The pairs of the points given to `points` (which calls block(count, packed
+// xy) for them in order), with holds(shape, x, y) deciding a pair.
+template <class Holds, class ForEachPointBlock>
+PointMatches locate_points(const Shapes &shapes, const ShapeIndex &index,
+                           Holds &&holds, ForEachPointBlock &&points);
 
 // ---------------------------------------------------------------------------
 
@@ -95,28 +89,24 @@ inline bool inside(const Box &b, double x, double y) {
 
 template <class Visit>
 void ShapeIndex::for_each_candidate(double x, double y, Visit &&visit) const {
-    const Entry *cell = nullptr, *cell_end = nullptr;
+    const std::uint32_t *cell = nullptr, *cell_end = nullptr;
     if (columns_ > 0 && inside(extent_, x, y)) {
         const std::size_t k = cell_y(y) * columns_ + cell_x(x);
         cell = entries_.data() + starts_[k];
         cell_end = entries_.data() + starts_[k + 1];
     }
-    const Entry *all = everywhere_.data(), *all_end = all + everywhere_.size();
+    const std::uint32_t *all = everywhere_.data(), *all_end = all + everywhere_.size();
     // Both runs are in increasing order of shape: merge them.
     while (cell != cell_end || all != all_end) {
-        if (all == all_end || (cell != cell_end && cell->shape < all->shape)) {
-            visit(cell->shape, cell->box);
-            ++cell;
-        } else {
-            visit(all->shape, all->box);
-            ++all;
-        }
+        const std::uint32_t s =
+            (all == all_end || (cell != cell_end && *cell < *all)) ? *cell++ : *all++;
+        if (inside(boxes_[s], x, y)) visit(s);
     }
 }
 
-template <class ForEachPointBlock>
-PointMatches locate_points(const std::vector<AnyShape> &shapes, const ShapeIndex &index,
-                           bool boundary, MatchFunction match, ForEachPointBlock &&points) {
+template <class Holds, class ForEachPointBlock>
+PointMatches locate_points(const Shapes &shapes, const ShapeIndex &index,
+                           Holds &&holds, ForEachPointBlock &&points) {
     PointMatches found;
     points([&](std::size_t count, const double *xy) {
         for (std::size_t i = 0; i < count; ++i) {
@@ -124,15 +114,11 @@ PointMatches locate_points(const std::vector<AnyShape> &shapes, const ShapeIndex
             const std::size_t before = found.shapes.size();
             if (wild_point(x, y)) {
                 for (std::size_t s = 0; s < shapes.size(); ++s) {
-                    if (match(shapes[s], x, y, boundary)) {
-                        found.shapes.push_back(static_cast<std::uint32_t>(s));
-                    }
+                    if (holds(shapes[s], x, y)) found.shapes.push_back(static_cast<std::uint32_t>(s));
                 }
             } else {
-                index.for_each_candidate(x, y, [&](std::uint32_t s, const Box &box) {
-                    if (inside(box, x, y) && match(shapes[s], x, y, boundary)) {
-                        found.shapes.push_back(s);
-                    }
+                index.for_each_candidate(x, y, [&](std::uint32_t s) {
+                    if (holds(shapes[s], x, y)) found.shapes.push_back(s);
                 });
             }
             found.counts.push_back(static_cast<std::uint32_t>(found.shapes.size() - before));

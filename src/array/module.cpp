@@ -140,18 +140,6 @@ void make_iso_rectangles(const py::array &p, const py::array &q, const py::array
     });
 }
 
-// Whether a shape holds a point: its bounded side is 1, or 0 too when
-// boundaries count.
-bool holds(const AnyShape &shape, double x, double y, bool boundary) {
-    const int side = any_bounded_side(shape, x, y);
-    return boundary ? side >= 0 : side == 1;
-}
-
-py::array_t<std::int64_t> locate(const py::array &shapes, const py::array &points, bool boundary,
-                                 std::size_t threads) {
-    return locate_pairs(shapes, points, boundary, &holds, threads);
-}
-
 // For tests: each shape's reach, as (kind, x0, y0, x1, y1) with kind 0 for a
 // box, 1 everywhere, 2 nowhere.
 py::list reaches(const py::array &shapes) {
@@ -206,7 +194,7 @@ PYBIND11_MODULE(_array, m) {
     m.def("bounded_side_of_shapes", &bounded_sides, shapes, points, out, threads);
     m.def("has_on_of_shapes", &has_ons, shapes, points, out, threads);
     m.def("bounds", &shape_bounds, shapes, out);
-    m.def("locate", &locate, shapes, points, py::arg("boundary"), threads);
+    m.def("locate", &locate_pairs, shapes, points, py::arg("boundary"), threads);
 
     // Arrays of objects from arrays of points.
     const auto p = py::arg("p"), q = py::arg("q"), r = py::arg("r");

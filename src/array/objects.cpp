@@ -47,8 +47,9 @@ void shape_bounds(const py::array &shapes, const py::array &out) {
         kinds_of(Kind::triangle, Kind::circle, Kind::iso_rectangle, Kind::segment), "bounds",
         "shapes"};
     auto *bounds = static_cast<double *>(const_cast<void *>(out.data()));
+    int last = -1;
     for (std::size_t i = 0, n = static_cast<std::size_t>(shapes.size()); i < n; ++i) {
-        const HeldShape held = held_shape(shapes, i, role);
+        const HeldShape held = held_shape(shapes, i, role, last);
         CGAL::Bbox_2 box;
         switch (held.kind) {
             case Kind::triangle: box = static_cast<const Triangle2 *>(held.wrapper)->value.bbox(); break;

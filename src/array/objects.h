@@ -15,16 +15,24 @@
 
 namespace planara::bulk {
 
-// A new Python object holding value, of its planara_core class.
+// A new Python object holding value, of its planara_core class: what the
+// binding layer does to return a new object, without its search for an
+// object that already wraps the same C++ address (a new value has none).
 template <class Wrapper>
 py::handle new_object(Wrapper &&value) {
     static const py::detail::type_info *const record = py::detail::get_type_info(typeid(Wrapper));
     auto held = std::make_unique<Wrapper>(std::forward<Wrapper>(value));
-    py::handle obj = py::detail::type_caster_generic::cast(
-        held.get(), py::return_value_policy::take_ownership, py::handle(), record, nullptr,
-        nullptr);
-    if (!obj) throw py::error_already_set();
-    held.release();  // the object owns it now
+    PyObject *obj = record->type->tp_alloc(record->type, 0);
+    if (obj == nullptr) throw py::error_already_set();
+    auto *inst = reinterpret_cast<py::detail::instance *>(obj);
+    inst->allocate_layout();
+    inst->owned = true;
+    if (inst->simple_layout) {
+        inst->simple_value_holder[0] = held.release();
+    } else {
+        py::detail::values_and_holders(inst).begin()->value_ptr() = held.release();
+    }
+    record->init_instance(inst, nullptr);  // registers the instance, makes its holder
     return obj;
 }
 

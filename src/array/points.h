@@ -28,10 +28,6 @@ struct PointLayout {
 void load_points(const PointLayout &layout, const char *at, std::ptrdiff_t stride, std::size_t n,
                  double *out);
 
-// Points per block: a block of packed points of every argument and its
-// results stay in the first-level cache.
-inline constexpr std::size_t block_points = 512;
-
 // n points starting at `at`, `stride` bytes apart, as packed doubles: read in
 // place when they are aligned packed doubles already, otherwise (strided,
 // repeated, another number type) packed into buffer.

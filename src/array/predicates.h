@@ -16,6 +16,11 @@
 // could otherwise end up in the code of another.
 #pragma once
 
+#include <memory>
+#include <new>
+#include <utility>
+#include <vector>
+
 namespace planara::bulk {
 
 // One point repeated for every element, and two.
@@ -66,6 +71,27 @@ struct AnyShape {
         Ray ray;
     };
 };
+
+// A vector of values that are written before they are read: growing it
+// leaves the new elements uninitialised instead of zeroing memory that is
+// overwritten right after.
+template <class T>
+struct uninitialised_allocator : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = uninitialised_allocator<U>;
+    };
+    template <class U>
+    void construct(U *p) noexcept {
+        ::new (static_cast<void *>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U *p, Args &&...args) {
+        ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
+using Shapes = std::vector<AnyShape, uninitialised_allocator<AnyShape>>;
 
 namespace {
 

@@ -70,12 +70,26 @@ std::string position(const std::string &argument, const py::array &objects, std:
     return text + "]";
 }
 
-// Which class obj is an instance of: its own class first (the usual case),
-// then a subclass; -1 for none.
-int class_index(PyObject *obj) {
+// The value an instance of the class `record` (or a subclass) holds, or null
+// if it holds none (it skipped __init__). A single class's instance keeps the
+// pointer in place; others are looked up.
+const void *held_value(PyObject *obj, const py::detail::type_info *record) {
+    auto *inst = reinterpret_cast<py::detail::instance *>(obj);
+    if (inst->simple_layout) {
+        return inst->simple_holder_constructed ? inst->simple_value_holder[0] : nullptr;
+    }
+    const auto held = inst->get_value_and_holder(record, false);
+    return held && held.holder_constructed() ? held.value_ptr() : nullptr;
+}
+
+// Which class obj is an instance of: the class of the element before first,
+// then the others (arrays are mostly of one class), then subclasses; -1 for
+// none.
+int class_index(PyObject *obj, int &last) {
     const auto &r = records();
+    if (last >= 0 && Py_TYPE(obj) == r[static_cast<std::size_t>(last)]->type) return last;
     for (std::size_t k = 0; k < r.size(); ++k) {
-        if (Py_TYPE(obj) == r[k]->type) return static_cast<int>(k);
+        if (Py_TYPE(obj) == r[k]->type) return last = static_cast<int>(k);
     }
     for (std::size_t k = 0; k < r.size(); ++k) {
         if (PyObject_TypeCheck(obj, r[k]->type)) return static_cast<int>(k);
@@ -91,26 +105,27 @@ void check_object_array(const py::array &objects) {
     }
 }
 
-HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRole &role) {
+HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRole &role,
+                     int &last) {
     PyObject *obj = static_cast<PyObject *const *>(objects.data())[index];
-    const int k = class_index(obj);
+    const int k = class_index(obj, last);
     if (k < 0 || !(role.kinds & kinds_of(shape_classes[static_cast<std::size_t>(k)].kind))) {
         throw py::type_error(takes(role) + ", not " + type_name(obj) + " (" +
                              position(role.argument, objects, index) + ")");
     }
-    auto *inst = reinterpret_cast<py::detail::instance *>(obj);
-    const auto held = inst->get_value_and_holder(records()[static_cast<std::size_t>(k)], false);
-    if (!held || !held.holder_constructed()) {
+    const void *value = held_value(obj, records()[static_cast<std::size_t>(k)]);
+    if (value == nullptr) {
         throw py::type_error(position(role.argument, objects, index) +
                              ": object was created without __init__ and holds no value");
     }
-    return {shape_classes[static_cast<std::size_t>(k)].kind, held.value_ptr()};
+    return {shape_classes[static_cast<std::size_t>(k)].kind, value};
 }
 
-std::vector<AnyShape> read_shapes(const py::array &objects, const ShapeRole &role) {
-    std::vector<AnyShape> shapes(static_cast<std::size_t>(objects.size()));
+Shapes read_shapes(const py::array &objects, const ShapeRole &role) {
+    Shapes shapes(static_cast<std::size_t>(objects.size()));
+    int last = -1;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
-        const HeldShape held = held_shape(objects, i, role);
+        const HeldShape held = held_shape(objects, i, role, last);
         AnyShape &s = shapes[i];
         s.kind = held.kind;
         switch (held.kind) {

@@ -75,10 +75,13 @@ void check_object_array(const py::array &objects);
 
 // The element at C-order position `index` of a C-contiguous object array,
 // which must be a live object of one of role.kinds; otherwise TypeError.
-HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRole &role);
+// `last` remembers the class found before (start with -1), which the next
+// element most likely shares.
+HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRole &role,
+                     int &last);
 
 // The elements of a C-contiguous object array, in C order.
-std::vector<AnyShape> read_shapes(const py::array &objects, const ShapeRole &role);
+Shapes read_shapes(const py::array &objects, const ShapeRole &role);
 
 // The byte steps through read_shapes(objects) that broadcast it to the leading
 // shape `extents` (numpy's rules; the Python layer has checked that they fit).
