@@ -35,12 +35,18 @@ def os_threads():
 
 def test_results_do_not_depend_on_the_worker_count(many):
     pts = many[:300_001]
+    shapes = np.resize(np.array([TRIANGLE, CIRCLE], dtype=object), len(pts))
+    mesh = pa.triangles(pts[:3000], pts[3000:6000], pts[6000:9000])
     first = pa.oriented_side(TRIANGLE, pts, threads=1)
     distances = pa.squared_distance(pts, pts[::-1], threads=1)
+    each = pa.bounded_side(shapes, pts, threads=1)
+    pairs = pa.locate(mesh, pts, threads=1)
     for threads in (2, 3, 16, None):
         assert np.array_equal(pa.oriented_side(TRIANGLE, pts, threads=threads), first)
         assert bits(pa.squared_distance(pts, pts[::-1], threads=threads)).tobytes() == \
             bits(distances).tobytes()
+        assert np.array_equal(pa.bounded_side(shapes, pts, threads=threads), each)
+        assert np.array_equal(pa.locate(mesh, pts, threads=threads), pairs)
 
 
 @pytest.mark.parametrize("size, threads, workers", [
@@ -57,7 +63,12 @@ def test_no_worker_outlives_its_call(many):
     assert os_threads() == before
 
 
-def test_the_lock_is_released_while_the_loops_run(many):
+@pytest.mark.parametrize("call", [
+    lambda pts: pa.bounded_side(TRIANGLE, pts, threads=1),
+    lambda pts: pa.bounded_side(np.array([[TRIANGLE], [CIRCLE]]), pts, threads=1),
+    lambda pts: pa.locate([TRIANGLE, CIRCLE], pts, threads=1),
+], ids=["one shape", "array of shapes", "locate"])
+def test_the_lock_is_released_while_the_loops_run(many, call):
     ticks = 0
     done = threading.Event()
 
@@ -72,7 +83,7 @@ def test_the_lock_is_released_while_the_loops_run(many):
         with_lock_held = []
         for _ in range(3):
             start = ticks
-            pa.bounded_side(TRIANGLE, many, threads=1)
+            call(many)
             with_lock_held.append(ticks - start)
     finally:
         done.set()
@@ -166,3 +177,25 @@ def test_a_call_allocates_its_result_and_no_copy_of_its_input(many, dtype):
     out = np.empty(n, np.int8)
     assert peak_extra_bytes(lambda: pa.bounded_side(CIRCLE, pts, out=out)) <= constant
     assert peak_extra_bytes(lambda: pa.bbox(pts)) <= constant
+
+
+def test_locate_takes_its_output_and_memory_in_proportion_to_its_inputs():
+    # In a fresh process, whose peak resident size tells what the call took.
+    out = run_python("""
+        import resource
+        import numpy as np
+        import planara.array as pa
+        rng = np.random.default_rng(3)
+        points = rng.random((1_000_000, 2))
+        corners = rng.random((5_000, 2)) + rng.random((3, 5_000, 2)) / 50  # small shapes
+        shapes = np.concatenate([pa.triangles(*corners), pa.circles(corners[0], 0.0001)])
+        pa.locate(shapes[:10], points[:10])
+        before = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+        pairs = pa.locate(shapes, points)
+        after = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+        print((after - before) * 1024, pairs.nbytes)
+    """)
+    grown, output = map(int, out.split())
+    # The pairs, their row of shapes and a count per point while they are
+    # gathered, and a few MB for the index: nothing like points x shapes.
+    assert grown <= 1.5 * output + 8 * 1_000_000 + 8 * 2**20, (grown, output)
