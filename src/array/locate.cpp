@@ -10,9 +10,6 @@ namespace {
 
 // Boxes are clipped to the range of points that are not wild.
 constexpr double clip = 2 * wild_limit;
-// A shape whose box covers more cells than this is tested against every point
-// (with its box) instead of being entered in every cell.
-constexpr std::size_t max_cells_per_shape = 64;
 
 double median(std::vector<double> values) {
     auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
@@ -38,11 +35,12 @@ std::size_t ShapeIndex::cell_y(double y) const {
                     rows_ - 1);
 }
 
-// The cells are about half the median box in each direction, so that a point
-// meets a few candidates beyond the shapes that hold it, and there are at
-// most some four per boxed shape. A cell's entries are in shape order. Both
-// cell indices are monotone in the coordinate, so a point in a box lies in
-// one of the box's cells whatever the rounding.
+// The cells are about a quarter of the median box in each direction, so that
+// a point meets few candidates beyond the shapes that hold it. A cell's
+// entries are in shape order. Both cell indices are monotone in the
+// coordinate, so a point in a box lies in one of the box's cells whatever the
+// rounding. The largest boxes are tested against every point instead, so
+// that the cells hold some 32 entries per shape at most.
 ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     std::vector<std::uint32_t> boxed;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
@@ -71,12 +69,12 @@ ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     }
     const double width = extent_.x1 - extent_.x0, height = extent_.y1 - extent_.y0;
     const double n = static_cast<double>(boxed.size());
-    double cell_w = median(widths) / 2, cell_h = median(heights) / 2;
+    double cell_w = median(widths) / 4, cell_h = median(heights) / 4;
     if (!(cell_w > 0)) cell_w = width / std::sqrt(n);
     if (!(cell_h > 0)) cell_h = height / std::sqrt(n);
     columns_ = cells_across(width, cell_w);
     rows_ = cells_across(height, cell_h);
-    const double most = 4 * n + 64, cells = static_cast<double>(columns_) * static_cast<double>(rows_);
+    const double most = 16 * n + 64, cells = static_cast<double>(columns_) * static_cast<double>(rows_);
     if (cells > most) {
         const double shrink = std::sqrt(most / cells);
         columns_ = std::max<std::size_t>(1, static_cast<std::size_t>(static_cast<double>(columns_) * shrink));
@@ -85,29 +83,54 @@ ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     scale_x_ = width > 0 ? static_cast<double>(columns_) / width : 0;
     scale_y_ = height > 0 ? static_cast<double>(rows_) / height : 0;
 
-    // Count, then place, each boxed shape in the cells its box covers; a shape
-    // that would fill too many is tested against every point instead.
-    starts_.assign(columns_ * rows_ + 1, 0);
-    std::vector<std::uint32_t> spread;
-    const auto for_each_cell = [&](const Box &b, auto &&cell) {
-        const std::size_t cx0 = cell_x(b.x0), cx1 = cell_x(b.x1), cy0 = cell_y(b.y0), cy1 = cell_y(b.y1);
-        if ((cx1 - cx0 + 1) * (cy1 - cy0 + 1) > max_cells_per_shape) return false;
-        for (std::size_t cy = cy0; cy <= cy1; ++cy) {
-            for (std::size_t cx = cx0; cx <= cx1; ++cx) cell(cy * columns_ + cx);
-        }
-        return true;
+    // The cells each box covers; the boxes that cover the most go to the
+    // shapes tested against every point until the rest fit the budget.
+    struct Span {
+        std::size_t cx0, cx1, cy0, cy1;
+        std::size_t cells() const { return (cx1 - cx0 + 1) * (cy1 - cy0 + 1); }
     };
-    for (std::uint32_t s : boxed) {
-        if (!for_each_cell(boxes_[s], [&](std::size_t c) { ++starts_[c + 1]; })) spread.push_back(s);
+    std::vector<Span> spans(boxed.size());
+    std::vector<std::size_t> by_size(boxed.size());
+    std::size_t total = 0;
+    for (std::size_t k = 0; k < boxed.size(); ++k) {
+        const Box &b = boxes_[boxed[k]];
+        spans[k] = {cell_x(b.x0), cell_x(b.x1), cell_y(b.y0), cell_y(b.y1)};
+        total += spans[k].cells();
+        by_size[k] = k;
+    }
+    std::sort(by_size.begin(), by_size.end(),
+              [&](std::size_t l, std::size_t r) { return spans[l].cells() > spans[r].cells(); });
+    const std::size_t budget = 32 * boxed.size() + columns_ * rows_;
+    std::vector<bool> spread(boxed.size());
+    for (std::size_t k : by_size) {
+        if (total <= budget) break;
+        spread[k] = true;
+        total -= spans[k].cells();
+    }
+
+    starts_.assign(columns_ * rows_ + 1, 0);
+    const auto for_each_cell = [&](const Span &s, auto &&cell) {
+        for (std::size_t cy = s.cy0; cy <= s.cy1; ++cy) {
+            for (std::size_t cx = s.cx0; cx <= s.cx1; ++cx) cell(cy * columns_ + cx);
+        }
+    };
+    std::vector<std::uint32_t> tested_everywhere;
+    for (std::size_t k = 0; k < boxed.size(); ++k) {
+        if (spread[k]) {
+            tested_everywhere.push_back(boxed[k]);
+        } else {
+            for_each_cell(spans[k], [&](std::size_t c) { ++starts_[c + 1]; });
+        }
     }
     for (std::size_t c = 1; c < starts_.size(); ++c) starts_[c] += starts_[c - 1];
     entries_.resize(starts_.back());
     std::vector<std::size_t> filled(starts_.begin(), starts_.end() - 1);
-    for (std::uint32_t s : boxed) {
-        for_each_cell(boxes_[s], [&](std::size_t c) { entries_[filled[c]++] = s; });
+    for (std::size_t k = 0; k < boxed.size(); ++k) {
+        if (!spread[k]) for_each_cell(spans[k], [&](std::size_t c) { entries_[filled[c]++] = boxed[k]; });
     }
-    std::vector<std::uint32_t> merged(everywhere_.size() + spread.size());
-    std::merge(everywhere_.begin(), everywhere_.end(), spread.begin(), spread.end(), merged.begin());
+    std::vector<std::uint32_t> merged(everywhere_.size() + tested_everywhere.size());
+    std::merge(everywhere_.begin(), everywhere_.end(), tested_everywhere.begin(),
+               tested_everywhere.end(), merged.begin());
     everywhere_ = std::move(merged);
 }
 

@@ -96,6 +96,12 @@ void ShapeIndex::for_each_candidate(double x, double y, Visit &&visit) const {
         cell_end = entries_.data() + starts_[k + 1];
     }
     const std::uint32_t *all = everywhere_.data(), *all_end = all + everywhere_.size();
+    if (all == all_end) {  // the usual case: the cell's shapes alone
+        for (; cell != cell_end; ++cell) {
+            if (inside(boxes_[*cell], x, y)) visit(*cell);
+        }
+        return;
+    }
     // Both runs are in increasing order of shape: merge them.
     while (cell != cell_end || all != all_end) {
         const std::uint32_t s =
