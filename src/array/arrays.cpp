@@ -141,15 +141,7 @@ py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array
     }
     const Shapes shapes = read_shapes(objects, role);
     const PointLayout layout = point_layout(points);
-    if (points.ndim() < 1) {
-        throw py::value_error("points of shape () do not have a last axis of length 2 (x, y)");
-    }
-    const std::vector<std::ptrdiff_t> extents(points.shape(), points.shape() + points.ndim() - 1);
-    const std::vector<std::ptrdiff_t> leading = point_strides(points, extents);
-    std::vector<Traversal<1>::Strides> strides(extents.size());
-    for (std::size_t a = 0; a < extents.size(); ++a) strides[a][0] = leading[a];
-    const Traversal<1> traversal(extents, strides,
-                                 {static_cast<char *>(const_cast<void *>(points.data()))});
+    const Traversal<1> traversal = point_traversal(points);
     const std::size_t size = traversal.size();
     const unsigned workers = worker_count(size, threads);
     std::vector<PointMatches> found(part_count(size, workers));
@@ -184,17 +176,20 @@ py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array
     return out;
 }
 
-Bounds point_bounds(const py::array &points, std::size_t threads) {
-    const PointLayout layout = point_layout(points);
+Traversal<1> point_traversal(const py::array &points) {
     if (points.ndim() < 1) {
         throw py::value_error("points of shape () do not have a last axis of length 2 (x, y)");
     }
     const std::vector<std::ptrdiff_t> extents(points.shape(), points.shape() + points.ndim() - 1);
-    const std::vector<std::ptrdiff_t> leading = point_strides(points, extents);
     std::vector<Traversal<1>::Strides> strides(extents.size());
-    for (std::size_t a = 0; a < extents.size(); ++a) strides[a][0] = leading[a];
-    const Traversal<1> traversal(extents, strides,
-                                 {static_cast<char *>(const_cast<void *>(points.data()))});
+    std::array<char *, 1> base{};
+    take_points(std::array<py::array, 1>{points}, extents, strides, base);
+    return Traversal<1>(extents, strides, base);
+}
+
+Bounds point_bounds(const py::array &points, std::size_t threads) {
+    const PointLayout layout = point_layout(points);
+    const Traversal<1> traversal = point_traversal(points);
     if (traversal.size() == 0) {
         throw py::value_error("the bounding box of no points is undefined");
     }

@@ -42,6 +42,26 @@ std::vector<std::ptrdiff_t> result_extents(const py::array &out, char kind, std:
 bool repeats_one_point(const py::array &points, const py::array &out);
 FixedPoint repeated_point(const py::array &points);
 
+// Point arrays 0 .. K-1 of a traversal of N arrays of leading shape
+// `extents`: their layouts, after entering their strides and first elements.
+template <std::size_t K, std::size_t N>
+std::array<PointLayout, K> take_points(const std::array<py::array, K> &points,
+                                       const std::vector<std::ptrdiff_t> &extents,
+                                       std::vector<typename Traversal<N>::Strides> &strides,
+                                       std::array<char *, N> &bases) {
+    std::array<PointLayout, K> layouts{};
+    for (std::size_t j = 0; j < K; ++j) {
+        layouts[j] = point_layout(points[j]);
+        const auto leading = point_strides(points[j], extents);
+        for (std::size_t a = 0; a < extents.size(); ++a) strides[a][j] = leading[a];
+        bases[j] = static_cast<char *>(const_cast<void *>(points[j].data()));
+    }
+    return layouts;
+}
+
+// The points of one array (any leading shape) in C order.
+Traversal<1> point_traversal(const py::array &points);
+
 // Runs f, which touches no Python object, with the interpreter lock released.
 // The lock is taken back in plain code, outside any handler or destructor: a
 // daemon thread that comes back while the interpreter shuts down is ended
@@ -77,13 +97,7 @@ void run_elementwise(BlockKernel kernel, const void *params,
     const std::vector<std::ptrdiff_t> extents = result_extents(out, kind, result_size);
     std::vector<typename Traversal<K + 1>::Strides> strides(extents.size());
     std::array<char *, K + 1> bases{};
-    std::array<PointLayout, K> layouts{};
-    for (std::size_t j = 0; j < K; ++j) {
-        layouts[j] = point_layout(points[j]);
-        const auto leading = point_strides(points[j], extents);
-        for (std::size_t a = 0; a < extents.size(); ++a) strides[a][j] = leading[a];
-        bases[j] = static_cast<char *>(const_cast<void *>(points[j].data()));
-    }
+    const std::array<PointLayout, K> layouts = take_points(points, extents, strides, bases);
     for (std::size_t a = 0; a < extents.size(); ++a) strides[a][K] = out.strides(a);
     bases[K] = static_cast<char *>(const_cast<void *>(out.data()));
 

@@ -55,13 +55,7 @@ void make_objects(const std::array<py::array, K> &points, const std::array<py::a
     const std::vector<std::ptrdiff_t> extents = object_extents(out);
     std::vector<typename Traversal<N>::Strides> strides(extents.size());
     std::array<char *, N> bases{};
-    std::array<PointLayout, K> layouts{};
-    for (std::size_t j = 0; j < K; ++j) {
-        layouts[j] = point_layout(points[j]);
-        const auto leading = point_strides(points[j], extents);
-        for (std::size_t a = 0; a < extents.size(); ++a) strides[a][j] = leading[a];
-        bases[j] = static_cast<char *>(const_cast<void *>(points[j].data()));
-    }
+    const std::array<PointLayout, K> layouts = take_points(points, extents, strides, bases);
     for (std::size_t j = 0; j < M; ++j) {
         const auto leading = number_strides(numbers[j], extents);
         for (std::size_t a = 0; a < extents.size(); ++a) strides[a][K + j] = leading[a];
