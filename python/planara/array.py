@@ -12,6 +12,13 @@ arrays do, and the result has the broadcast leading shape. Coordinates of
 other real number types (ints, bools, float32) are taken as numpy converts
 them to float64.
 
+With exact=True the predicates (all but squared_distance and bbox) answer
+as CGAL's Exact_predicates_inexact_constructions_kernel does for the same
+doubles: the sign of the exact real expression, whatever rounding would make
+of it. A static error bound on the plain evaluation decides almost every
+element; that kernel itself decides the rest. An element with a NaN or an
+infinite input has no exact answer and gets the plain one.
+
 Every argument is checked before any element is computed: a bad one raises
 and leaves `out` untouched.
 """
@@ -43,12 +50,14 @@ _NATIVE_TYPES = frozenset(np.dtype(t) for t in (
 _SIDE, _TRUTH, _DISTANCE = np.dtype(np.int8), np.dtype(np.bool_), np.dtype(np.float64)
 
 
-def orientation(p, q, r, *, out=None, threads=None):
+def orientation(p, q, r, *, out=None, threads=None, exact=False):
     """Orientation of the triangles (p, q, r): -1 right turn, 0 collinear, 1 left turn.
 
-    Element i is what `planara_core.orientation` answers for the three points.
+    Element i is what `planara_core.orientation` answers for the three points
+    (with exact=True: the sign of the exact determinant).
     """
-    return _elementwise(_array.orientation, (), {"p": p, "q": q, "r": r}, _SIDE, out, threads)
+    return _elementwise(_array.orientation, (), {"p": p, "q": q, "r": r}, _SIDE, out, threads,
+                        exact)
 
 
 def squared_distance(p, q, *, out=None, threads=None):
@@ -56,31 +65,39 @@ def squared_distance(p, q, *, out=None, threads=None):
     return _elementwise(_array.squared_distance, (), {"p": p, "q": q}, _DISTANCE, out, threads)
 
 
-def oriented_side(shape, points, *, out=None, threads=None):
+def oriented_side(shape, points, *, out=None, threads=None, exact=False):
     """`shape.oriented_side(Point2(x, y))` for every point: -1, 0 or 1.
 
-    shape is a Line2, Triangle2 or Circle2.
+    shape is a Line2, Triangle2 or Circle2; exact=True decides as the exact
+    kernel does.
     """
     _check_shape("oriented_side", "shape", shape, (Line2, Triangle2, Circle2))
-    return _elementwise(_array.oriented_side, (shape,), {"points": points}, _SIDE, out, threads)
+    return _elementwise(_array.oriented_side, (shape,), {"points": points}, _SIDE, out, threads,
+                        exact)
 
 
-def bounded_side(shape, points, *, out=None, threads=None):
+def bounded_side(shape, points, *, out=None, threads=None, exact=False):
     """`shape.bounded_side(Point2(x, y))` for every point: -1 outside, 0 boundary, 1 inside.
 
-    shape is a Triangle2, Circle2 or IsoRectangle2.
+    shape is a Triangle2, Circle2 or IsoRectangle2; exact=True decides as the
+    exact kernel does (for a rectangle, which compares coordinates only, the
+    answers are the same).
     """
     _check_shape("bounded_side", "shape", shape, (Triangle2, Circle2, IsoRectangle2))
-    return _elementwise(_array.bounded_side, (shape,), {"points": points}, _SIDE, out, threads)
+    return _elementwise(_array.bounded_side, (shape,), {"points": points}, _SIDE, out, threads,
+                        exact)
 
 
-def has_on(obj, points, *, out=None, threads=None):
+def has_on(obj, points, *, out=None, threads=None, exact=False):
     """`obj.has_on(Point2(x, y))` for every point, as bools.
 
-    obj is a Line2, Segment2 or Ray2.
+    obj is a Line2, Segment2 or Ray2; exact=True decides as the exact kernel
+    does (for a ray: the vector from the source to the point, computed in
+    double as that kernel constructs it, compared exactly with the ray's).
     """
     _check_shape("has_on", "obj", obj, (Line2, Segment2, Ray2))
-    return _elementwise(_array.has_on, (obj,), {"points": points}, _TRUTH, out, threads)
+    return _elementwise(_array.has_on, (obj,), {"points": points}, _TRUTH, out, threads,
+                        exact)
 
 
 def bbox(points):
@@ -130,6 +147,13 @@ def _threads(threads):
     return min(count, 1 << 30)
 
 
+def _exact(exact):
+    # numpy's bool too: a flag may come out of an array.
+    if not isinstance(exact, (bool, np.bool_)):
+        raise TypeError(f"exact must be a bool, not {type(exact).__name__}")
+    return bool(exact)
+
+
 def _check_out(out, shape, dtype):
     if not isinstance(out, np.ndarray):
         raise TypeError(f"out must be a numpy array, not {type(out).__name__}")
@@ -141,8 +165,9 @@ def _check_out(out, shape, dtype):
         raise ValueError("out is not writable")
 
 
-def _elementwise(native, leading_args, named_points, dtype, out, threads):
-    """Checks everything, then runs native(*leading_args, *points, result, workers)."""
+def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=None):
+    """Checks everything, then runs native(*leading_args, *points, result, workers),
+    with the exact flag last unless it is None (a function without one)."""
     arrays = [_points(name, value) for name, value in named_points.items()]
     try:
         shape = np.broadcast_shapes(*(a.shape[:-1] for a in arrays))
@@ -150,6 +175,7 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads):
         shapes = ", ".join(f"{name} {a.shape}" for name, a in zip(named_points, arrays))
         raise ValueError(f"the point arrays do not broadcast together: {shapes}") from None
     workers = _threads(threads)
+    flags = () if exact is None else (_exact(exact),)
     if out is not None:
         _check_out(out, shape, dtype)
     points = [np.broadcast_to(a, shape + (2,)) for a in arrays]
@@ -159,7 +185,7 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads):
         result = np.empty(shape, dtype)
     else:
         result = out
-    native(*leading_args, *points, result, workers)
+    native(*leading_args, *points, result, workers, *flags)
     if out is None:
         return result
     if result is not out:

@@ -14,6 +14,7 @@ def orientation(
     *,
     out: NDArray[np.int8] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int8]: ...
 def squared_distance(
     p: ArrayLike,
@@ -28,6 +29,7 @@ def oriented_side(
     *,
     out: NDArray[np.int8] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int8]: ...
 def bounded_side(
     shape: Triangle2 | Circle2 | IsoRectangle2,
@@ -35,6 +37,7 @@ def bounded_side(
     *,
     out: NDArray[np.int8] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int8]: ...
 def has_on(
     obj: Line2 | Segment2 | Ray2,
@@ -42,5 +45,6 @@ def has_on(
     *,
     out: NDArray[np.bool_] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.bool_]: ...
 def bbox(points: ArrayLike) -> Bbox2: ...

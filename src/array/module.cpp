@@ -6,7 +6,13 @@
 // registry (an object that skipped __init__ is refused as planara_core itself
 // refuses it). The values a predicate needs are copied out before the lock is
 // released.
+//
+// With exact set, the predicates answer as CGAL's exact-predicates kernel
+// does for the same doubles (exact_predicates.h): the call runs the exact
+// kernels on the shape's exact form instead.
 #include "array/arrays.h"
+#include "array/exact_kernels.h"
+#include "array/exact_predicates.h"
 #include "array/kernels.h"
 
 #include "module/planara.h"
@@ -51,11 +57,21 @@ Ray params_of(const Ray2 &r) {
 // Result element types, as numpy's dtype kind and item size.
 constexpr char int8 = 'i', boolean = 'b';
 
-// shape.<predicate>(Point2(x, y)) for every point, into out.
-template <class Wrapper, BlockKernel Kernels::*kernel, char kind>
+// shape.<predicate>(Point2(x, y)) for every point, into out; a shape without
+// an exact kernel is exact already.
+template <class Wrapper, BlockKernel Kernels::*kernel, char kind,
+          BlockKernel ExactKernels::*exact_kernel = nullptr>
 void per_point(const Wrapper &shape, const py::array &points, const py::array &out,
-               std::size_t threads) {
+               std::size_t threads, bool exact) {
     const auto params = params_of(shape);
+    if constexpr (exact_kernel != nullptr) {
+        if (exact) {
+            const auto exact_params = prepare_exact(params);
+            run_elementwise<1>(exact_kernels().*exact_kernel, &exact_params, {points}, out, kind, 1,
+                               threads);
+            return;
+        }
+    }
     run_elementwise<1>(kernels().*kernel, &params, {points}, out, kind, 1, threads);
 }
 
@@ -63,13 +79,20 @@ void per_point(const Wrapper &shape, const py::array &points, const py::array &o
 // test) are read once and kept in registers; so is a repeated point of a
 // distance.
 void orientations(const py::array &p, const py::array &q, const py::array &r,
-                  const py::array &out, std::size_t threads) {
+                  const py::array &out, std::size_t threads, bool exact) {
     if (repeats_one_point(p, out) && repeats_one_point(q, out)) {
         const FixedPoint fp = repeated_point(p), fq = repeated_point(q);
         const FixedPair pq{fp.x, fp.y, fq.x, fq.y};
-        run_elementwise<1>(kernels().orientation_of_fixed_pq, &pq, {r}, out, int8, 1, threads);
+        if (exact) {
+            const ExactFixedPair exact_pq = prepare_exact(pq);
+            run_elementwise<1>(exact_kernels().orientation_of_fixed_pq, &exact_pq, {r}, out, int8,
+                               1, threads);
+        } else {
+            run_elementwise<1>(kernels().orientation_of_fixed_pq, &pq, {r}, out, int8, 1, threads);
+        }
     } else {
-        run_elementwise<3>(kernels().orientation, nullptr, {p, q, r}, out, int8, 1, threads);
+        const BlockKernel kernel = exact ? exact_kernels().orientation : kernels().orientation;
+        run_elementwise<3>(kernel, nullptr, {p, q, r}, out, int8, 1, threads);
     }
 }
 
@@ -103,24 +126,34 @@ PYBIND11_MODULE(_array, m) {
     const auto shape = py::arg("shape"), points = py::arg("points"), out = py::arg("out"),
                threads = py::arg("threads");
 
-    m.def("orientation", &orientations, py::arg("p"), py::arg("q"), py::arg("r"), out, threads);
+    using E = ExactKernels;
+    const auto exact = py::arg("exact") = false;
+
+    m.def("orientation", &orientations, py::arg("p"), py::arg("q"), py::arg("r"), out, threads,
+          exact);
     m.def("squared_distance", &squared_distances, py::arg("p"), py::arg("q"), out, threads);
-    m.def("oriented_side", &per_point<Line2, &K::line_oriented_side, int8>, shape, points, out,
-          threads);
-    m.def("oriented_side", &per_point<Triangle2, &K::triangle_oriented_side, int8>, shape, points,
-          out, threads);
-    m.def("oriented_side", &per_point<Circle2, &K::circle_oriented_side, int8>, shape, points,
-          out, threads);
-    m.def("bounded_side", &per_point<Triangle2, &K::triangle_bounded_side, int8>, shape, points,
-          out, threads);
-    m.def("bounded_side", &per_point<Circle2, &K::circle_bounded_side, int8>, shape, points, out,
-          threads);
+    m.def("oriented_side", &per_point<Line2, &K::line_oriented_side, int8, &E::line_oriented_side>,
+          shape, points, out, threads, exact);
+    m.def("oriented_side",
+          &per_point<Triangle2, &K::triangle_oriented_side, int8, &E::triangle_oriented_side>,
+          shape, points, out, threads, exact);
+    m.def("oriented_side",
+          &per_point<Circle2, &K::circle_oriented_side, int8, &E::circle_oriented_side>, shape,
+          points, out, threads, exact);
+    m.def("bounded_side",
+          &per_point<Triangle2, &K::triangle_bounded_side, int8, &E::triangle_bounded_side>,
+          shape, points, out, threads, exact);
+    m.def("bounded_side",
+          &per_point<Circle2, &K::circle_bounded_side, int8, &E::circle_bounded_side>, shape,
+          points, out, threads, exact);
     m.def("bounded_side", &per_point<IsoRectangle2, &K::iso_rectangle_bounded_side, int8>, shape,
-          points, out, threads);
-    m.def("has_on", &per_point<Line2, &K::line_has_on, boolean>, shape, points, out, threads);
-    m.def("has_on", &per_point<Segment2, &K::segment_has_on, boolean>, shape, points, out,
-          threads);
-    m.def("has_on", &per_point<Ray2, &K::ray_has_on, boolean>, shape, points, out, threads);
+          points, out, threads, exact);
+    m.def("has_on", &per_point<Line2, &K::line_has_on, boolean, &E::line_has_on>, shape, points,
+          out, threads, exact);
+    m.def("has_on", &per_point<Segment2, &K::segment_has_on, boolean, &E::segment_has_on>, shape,
+          points, out, threads, exact);
+    m.def("has_on", &per_point<Ray2, &K::ray_has_on, boolean, &E::ray_has_on>, shape, points, out,
+          threads, exact);
     m.def("bbox", &bounding_box, points, threads);
 
     // For tests and benchmarks: the workers a call would get and the parts
