@@ -36,10 +36,11 @@ namespace planara::bulk {
 namespace {
 
 // The filter's answer for one element: the plain value, and whether it is
-// certainly the exact one.
+// certainly the exact one (1) or not (0). An int, not a bool: the compiler
+// keeps a bool member in memory and then gives up vectorising the loops.
 struct Decision {
     int value;
-    bool certain;
+    int certain;
 };
 
 namespace filter {
@@ -123,7 +124,8 @@ inline Decision filtered_orientation(double px, double py, double qx, double qy,
     const Decision d = filter::orientation(px, py, qx, qy, rx, ry);
     const bool in_range = filter::small(px) & filter::small(py) & filter::small(qx) &
                           filter::small(qy) & filter::small(rx) & filter::small(ry);
-    return {d.value, d.certain & in_range};
+    const bool certain = d.certain & in_range;
+    return {d.value, certain};
 }
 
 inline int exact_orientation(double px, double py, double qx, double qy, double rx, double ry) {
@@ -136,13 +138,14 @@ inline int exact_orientation(double px, double py, double qx, double qy, double 
 }
 
 inline ExactFixedPair prepare_exact(const FixedPair &f) {
-    return {f, filter::limit_for(f.px, f.py, f.qx, f.qy),
-            filter::finite(f.px, f.py) & filter::finite(f.qx, f.qy)};
+    const bool finite = filter::finite(f.px, f.py) & filter::finite(f.qx, f.qy);
+    return {f, filter::limit_for(f.px, f.py, f.qx, f.qy), finite};
 }
 
 inline Decision filtered_orientation(const ExactFixedPair &f, double rx, double ry) {
     const Decision d = filter::orientation(f.pq.px, f.pq.py, f.pq.qx, f.pq.qy, rx, ry);
-    return {d.value, d.certain & filter::within(f.limit, rx, ry)};
+    const bool certain = d.certain & filter::within(f.limit, rx, ry);
+    return {d.value, certain};
 }
 
 inline int exact_orientation(const ExactFixedPair &f, double rx, double ry) {
@@ -157,7 +160,8 @@ inline int exact_orientation(const ExactFixedPair &f, double rx, double ry) {
 // Lines: the sign of (a*x + b*y) + c. No differences, so only products can
 // overflow, which the bound catches.
 inline ExactLine prepare_exact(const Line &l) {
-    return {l, std::isfinite(l.a) & std::isfinite(l.b) & std::isfinite(l.c)};
+    const bool finite = std::isfinite(l.a) & std::isfinite(l.b) & std::isfinite(l.c);
+    return {l, finite};
 }
 
 inline Decision filtered_oriented_side(const ExactLine &e, double x, double y) {
@@ -186,8 +190,9 @@ inline bool exact_has_on(const ExactLine &e, double x, double y) {
 inline ExactTriangle prepare_exact(const Triangle &t) {
     Triangle exact = t;
     exact.orientation = exact_orientation(t.x0, t.y0, t.x1, t.y1, t.x2, t.y2);
-    return {t, exact, filter::limit_for(t.x0, t.y0, t.x1, t.y1, t.x2, t.y2),
-            filter::finite(t.x0, t.y0) & filter::finite(t.x1, t.y1) & filter::finite(t.x2, t.y2)};
+    const bool finite =
+        filter::finite(t.x0, t.y0) & filter::finite(t.x1, t.y1) & filter::finite(t.x2, t.y2);
+    return {t, exact, filter::limit_for(t.x0, t.y0, t.x1, t.y1, t.x2, t.y2), finite};
 }
 
 // The edge orientations and whether all three are certain (so none is 0,
@@ -198,7 +203,8 @@ inline Decision certain_edges(const ExactTriangle &e, double x, double y, EdgeOr
     const Decision d2 = filter::orientation(t.x1, t.y1, t.x2, t.y2, x, y);
     const Decision d3 = filter::orientation(t.x2, t.y2, t.x0, t.y0, x, y);
     edges = {d1.value, d2.value, d3.value};
-    return {0, d1.certain & d2.certain & d3.certain & filter::within(e.limit, x, y)};
+    const bool certain = d1.certain & d2.certain & d3.certain & filter::within(e.limit, x, y);
+    return {0, certain};
 }
 
 inline Decision filtered_oriented_side(const ExactTriangle &e, double x, double y) {
@@ -231,15 +237,16 @@ inline int exact_bounded_side(const ExactTriangle &e, double x, double y) {
 // error is below (4u + 10u^2) times itself (its rounding included), hence
 // the magnitude 2d.
 inline ExactCircle prepare_exact(const Circle &c) {
-    return {c, filter::limit_for(c.cx, c.cy),
-            filter::finite(c.cx, c.cy) & std::isfinite(c.squared_radius)};
+    const bool finite = filter::finite(c.cx, c.cy) & std::isfinite(c.squared_radius);
+    return {c, filter::limit_for(c.cx, c.cy), finite};
 }
 
 inline Decision filtered_bounded_side(const ExactCircle &e, double x, double y) {
     const Circle &c = e.circle;
     const double d = squared_distance(c.cx, c.cy, x, y);
-    return {compare(c.squared_radius, d),
-            filter::certain_sign(c.squared_radius - d, 2 * d) & filter::within(e.limit, x, y)};
+    const bool certain =
+        filter::certain_sign(c.squared_radius - d, 2 * d) & filter::within(e.limit, x, y);
+    return {compare(c.squared_radius, d), certain};
 }
 
 inline Decision filtered_oriented_side(const ExactCircle &e, double x, double y) {
@@ -261,14 +268,15 @@ inline int exact_oriented_side(const ExactCircle &e, double x, double y) {
 
 // Segments: a point certainly off the supporting line is off the segment.
 inline ExactSegment prepare_exact(const Segment &s) {
-    return {s, filter::limit_for(s.sx, s.sy, s.tx, s.ty),
-            filter::finite(s.sx, s.sy) & filter::finite(s.tx, s.ty)};
+    const bool finite = filter::finite(s.sx, s.sy) & filter::finite(s.tx, s.ty);
+    return {s, filter::limit_for(s.sx, s.sy, s.tx, s.ty), finite};
 }
 
 inline Decision filtered_has_on(const ExactSegment &e, double x, double y) {
     const Segment &s = e.segment;
     const Decision d = filter::orientation(s.sx, s.sy, x, y, s.tx, s.ty);
-    return {false, d.certain & filter::within(e.limit, x, y)};
+    const bool certain = d.certain & filter::within(e.limit, x, y);
+    return {false, certain};
 }
 
 inline bool exact_has_on(const ExactSegment &e, double x, double y) {
@@ -280,15 +288,16 @@ inline bool exact_has_on(const ExactSegment &e, double x, double y) {
 // Rays: a point certainly off the supporting line is on the ray only as its
 // source.
 inline ExactRay prepare_exact(const Ray &r) {
-    return {r, filter::limit_for(r.sx, r.sy, r.qx, r.qy),
-            filter::finite(r.sx, r.sy) & filter::finite(r.qx, r.qy)};
+    const bool finite = filter::finite(r.sx, r.sy) & filter::finite(r.qx, r.qy);
+    return {r, filter::limit_for(r.sx, r.sy, r.qx, r.qy), finite};
 }
 
 inline Decision filtered_has_on(const ExactRay &e, double x, double y) {
     const Ray &r = e.ray;
     const Decision d = filter::orientation(r.sx, r.sy, r.qx, r.qy, x, y);
     const bool at_source = (x == r.sx) & (y == r.sy);
-    return {at_source, d.certain & filter::within(e.limit, x, y)};
+    const bool certain = d.certain & filter::within(e.limit, x, y);
+    return {at_source, certain};
 }
 
 inline bool exact_has_on(const ExactRay &e, double x, double y) {
