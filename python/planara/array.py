@@ -165,9 +165,12 @@ def _check_out(out, shape, dtype):
         raise ValueError("out is not writable")
 
 
-def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=None):
+_NO_FLAG = object()  # a function without an exact form
+
+
+def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=_NO_FLAG):
     """Checks everything, then runs native(*leading_args, *points, result, workers),
-    with the exact flag last unless it is None (a function without one)."""
+    with the exact flag last if the function has one."""
     arrays = [_points(name, value) for name, value in named_points.items()]
     try:
         shape = np.broadcast_shapes(*(a.shape[:-1] for a in arrays))
@@ -175,7 +178,7 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=
         shapes = ", ".join(f"{name} {a.shape}" for name, a in zip(named_points, arrays))
         raise ValueError(f"the point arrays do not broadcast together: {shapes}") from None
     workers = _threads(threads)
-    flags = () if exact is None else (_exact(exact),)
+    flags = () if exact is _NO_FLAG else (_exact(exact),)
     if out is not None:
         _check_out(out, shape, dtype)
     points = [np.broadcast_to(a, shape + (2,)) for a in arrays]
