@@ -5,6 +5,10 @@ overflow, on every instruction set, for several thread counts and in every
 rounding mode. Elements with a NaN or an infinity get the plain answer."""
 
 import math
+import os
+import pathlib
+import shutil
+import subprocess
 from fractions import Fraction
 
 import numpy as np
@@ -253,3 +257,28 @@ def test_exact_must_be_a_bool(call, flag):
 def test_squared_distance_has_no_exact_form():
     with pytest.raises(TypeError):
         pa.squared_distance([0, 0], [1, 1], exact=True)
+
+
+NATIVE = pathlib.Path(__file__).parents[1] / "native"
+SRC = pathlib.Path(__file__).parents[2] / "src"
+
+
+def test_the_exact_predicates_answer_as_epick_itself(tmp_path):
+    """Compiles a native program that asks the engine's exact predicates and
+    Epick's own objects the same questions on generated near-boundary input
+    (see the program), with the build's flags and without GMP."""
+    compiler = os.environ.get("CXX", "g++")
+    if shutil.which(compiler) is None:
+        pytest.skip(f"no C++ compiler {compiler!r}")
+    exe = tmp_path / "check"
+    subprocess.run([compiler, "-std=c++17", "-O2", "-frounding-math", "-ffp-contract=off",
+                    "-fno-fast-math", "-DCGAL_NDEBUG", "-DNDEBUG", "-DCGAL_NO_GMP=1", f"-I{SRC}",
+                    "-o", str(exe), str(NATIVE / "exact_predicates_check.cpp"),
+                    str(SRC / "array" / "epick.cpp")], check=True)
+    run = subprocess.run([str(exe), "20261208", "30000"], capture_output=True, text=True)
+    assert run.returncode == 0, run.stdout + run.stderr
+    counts = {k: int(v) for k, v in (item.split("=") for item in run.stdout.split())}
+    assert counts["compared"] > 300_000, counts
+    # Random input never needs the fallback.
+    assert counts["triangle_fallbacks"] == counts["circle_fallbacks"] == 0, counts
+    assert counts["orientation_fallbacks"] == 0, counts
