@@ -97,7 +97,6 @@ struct ExactTriangle {
 };
 struct ExactCircle {
     Circle circle;
-    double limit;
     bool finite;
 };
 struct ExactSegment {
@@ -235,18 +234,17 @@ inline int exact_bounded_side(const ExactTriangle &e, double x, double y) {
 
 // Circles: the squared radius against the squared distance. The distance's
 // error is below (4u + 10u^2) times itself (its rounding included), hence
-// the magnitude 2d.
+// the magnitude 2d. A difference that overflowed is squared into a distance
+// of the largest double or more, which the bound's limit catches.
 inline ExactCircle prepare_exact(const Circle &c) {
     const bool finite = filter::finite(c.cx, c.cy) & std::isfinite(c.squared_radius);
-    return {c, filter::limit_for(c.cx, c.cy), finite};
+    return {c, finite};
 }
 
 inline Decision filtered_bounded_side(const ExactCircle &e, double x, double y) {
     const Circle &c = e.circle;
     const double d = squared_distance(c.cx, c.cy, x, y);
-    const bool certain =
-        filter::certain_sign(c.squared_radius - d, 2 * d) & filter::within(e.limit, x, y);
-    return {compare(c.squared_radius, d), certain};
+    return {compare(c.squared_radius, d), filter::certain_sign(c.squared_radius - d, 2 * d)};
 }
 
 inline Decision filtered_oriented_side(const ExactCircle &e, double x, double y) {
