@@ -11,6 +11,7 @@ near-collinear triples (65,536 each). bulk.py prints the table after its own.
 
 import argparse
 import functools
+import pathlib
 import sys
 from fractions import Fraction
 
@@ -20,30 +21,22 @@ from planara import _array, array as pa
 import planara_core as pc
 from run import Cell, fmt_time, measure, times
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "examples"))
+from robustness import GRIDS, grid_points  # noqa: E402
+
 IMPLS = ("exact=False", "exact=True", "Epick loop (C++)", "numpy + fractions")
 SEED = 2026
 TRIANGLE = pc.Triangle2(pc.Point2(0, 0), pc.Point2(2, 0), pc.Point2(0, 2))
 CIRCLE = pc.Circle2(pc.Point2(0, 0), pc.Point2(2, 0), pc.Point2(0, 2))
-U = 2.0 ** -53
-# The grids of Kettner et al., "Classroom examples of robustness problems in
-# geometric computations": p + (x u, y u) for 0 <= x, y < 256, against q and r.
-GRIDS = {
-    "a": ((0.5, 0.5), (12.0, 12.0), (24.0, 24.0)),
-    "b": ((0.50000000000002531, 0.5000000000000171), (17.300000000000001, 17.300000000000001),
-          (24.00000000000005, 24.0000000000000517765)),
-    "c": ((0.5, 0.5), (8.8000000000000007, 8.8000000000000007), (12.1, 12.1)),
-}
-
-
 @functools.lru_cache(maxsize=None)
 def random_points(n, seed=SEED):
     return np.random.default_rng(seed).uniform(-0.5, 2.5, (n, 2))
 
 
 def grid(name):
+    """The classroom grid's triples (examples/robustness.py), as three (n, 2) arrays."""
     p, q, r = GRIDS[name]
-    steps = np.arange(256) * U
-    points = np.stack(np.meshgrid(p[0] + steps, p[1] + steps), axis=-1).reshape(-1, 2)
+    points = grid_points(p).reshape(-1, 2)
     return points, *(np.ascontiguousarray(np.broadcast_to(v, points.shape)) for v in (q, r))
 
 

@@ -24,27 +24,27 @@ import planara.array
 U = 2.0 ** -53
 SIZE = 256
 # (p, q, r) of the paper's three figures.
-GRIDS = [
-    ("(a)", (0.5, 0.5), (12.0, 12.0), (24.0, 24.0)),
-    ("(b)", (0.50000000000002531, 0.5000000000000171), (17.300000000000001, 17.300000000000001),
-     (24.00000000000005, 24.0000000000000517765)),
-    ("(c)", (0.5, 0.5), (8.8000000000000007, 8.8000000000000007), (12.1, 12.1)),
-]
+GRIDS = {
+    "a": ((0.5, 0.5), (12.0, 12.0), (24.0, 24.0)),
+    "b": ((0.50000000000002531, 0.5000000000000171), (17.300000000000001, 17.300000000000001),
+          (24.00000000000005, 24.0000000000000517765)),
+    "c": ((0.5, 0.5), (8.8000000000000007, 8.8000000000000007), (12.1, 12.1)),
+}
 COLOURS = ["#2c6db5", "#f2c12e", "#c2352a"]  # right turn, collinear, left turn
 
 
-def orientations(p, q, r, exact):
-    """The orientations of the grid, row y and column x, bottom row first."""
+def grid_points(p):
+    """The points p + (x u, y u), row y and column x, bottom row first."""
     steps = np.arange(SIZE) * U
-    xs, ys = np.meshgrid(p[0] + steps, p[1] + steps)
-    return planara.array.orientation(np.stack([xs, ys], axis=-1), q, r, exact=exact)
+    return np.stack(np.meshgrid(p[0] + steps, p[1] + steps), axis=-1)
 
 
 def panels():
     """(name, plain, exact, wrong pixels) for each grid."""
-    for name, p, q, r in GRIDS:
-        plain, exact = orientations(p, q, r, False), orientations(p, q, r, True)
-        yield name, plain, exact, int(np.count_nonzero(plain != exact))
+    for name, (p, q, r) in GRIDS.items():
+        plain, exact = (planara.array.orientation(grid_points(p), q, r, exact=flag)
+                        for flag in (False, True))
+        yield f"({name})", plain, exact, int(np.count_nonzero(plain != exact))
 
 
 def draw(path):

@@ -16,3 +16,5 @@ def test_tour_classifies_the_random_points_as_the_objects_do():
     assert counts.keys() == {"inside", "boundary", "outside"} and sum(counts.values()) == 100_000
     assert 0 < counts["inside"] < counts["outside"]
     assert bulk[1].split() == ["the", "same", "as", "t.bounded_side", "point", "by", "point", "True"]
+    # One exact call next to the plain one it corrects.
+    assert bulk[2].endswith(" [0, 0, 0]") and bulk[3].endswith(" [1, 0, -1]")

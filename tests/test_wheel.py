@@ -148,7 +148,8 @@ def test_tour_and_picture_run_from_the_install(installed, kind, tmp_path):
         # The wheel alone has no numpy: the tour says so and goes on.
         assert "(skipped: planara.array needs numpy" in last
     else:
-        assert "the same as t.bounded_side point by point" in last and last.endswith(" True")
+        assert "the same as t.bounded_side point by point" in tour
+        assert "the same with exact=True" in last and last.endswith(" [1, 0, -1]")
     out = run_isolated(python, (ROOT / "examples" / "picture.py").read_text(), tmp_path, "out.svg")
     assert (tmp_path / "out.svg").read_text().startswith("<svg") and "out.svg" in out
 

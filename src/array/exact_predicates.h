@@ -127,13 +127,17 @@ inline Decision filtered_orientation(double px, double py, double qx, double qy,
     return {d.value, certain};
 }
 
+// The filter's value where it is certain, or where an input is not finite
+// (then it is the plain answer); else exact(), Epick's.
+template <class Exact>
+int settle(const Decision &d, bool finite, Exact &&exact) {
+    return (d.certain | !finite) ? d.value : exact();
+}
+
 inline int exact_orientation(double px, double py, double qx, double qy, double rx, double ry) {
-    const Decision d = filtered_orientation(px, py, qx, qy, rx, ry);
-    if (d.certain) return d.value;
-    if (filter::finite(px, py) & filter::finite(qx, qy) & filter::finite(rx, ry)) {
-        return epick::orientation(px, py, qx, qy, rx, ry);
-    }
-    return d.value;  // the plain orientation
+    return settle(filtered_orientation(px, py, qx, qy, rx, ry),
+                  filter::finite(px, py) & filter::finite(qx, qy) & filter::finite(rx, ry),
+                  [&] { return epick::orientation(px, py, qx, qy, rx, ry); });
 }
 
 inline ExactFixedPair prepare_exact(const FixedPair &f) {
@@ -148,12 +152,8 @@ inline Decision filtered_orientation(const ExactFixedPair &f, double rx, double 
 }
 
 inline int exact_orientation(const ExactFixedPair &f, double rx, double ry) {
-    const Decision d = filtered_orientation(f, rx, ry);
-    if (d.certain) return d.value;
-    if (f.finite & filter::finite(rx, ry)) {
-        return epick::orientation(f.pq.px, f.pq.py, f.pq.qx, f.pq.qy, rx, ry);
-    }
-    return d.value;
+    return settle(filtered_orientation(f, rx, ry), f.finite & filter::finite(rx, ry),
+                  [&] { return epick::orientation(f.pq.px, f.pq.py, f.pq.qx, f.pq.qy, rx, ry); });
 }
 
 // Lines: the sign of (a*x + b*y) + c. No differences, so only products can
@@ -170,9 +170,8 @@ inline Decision filtered_oriented_side(const ExactLine &e, double x, double y) {
 }
 
 inline int exact_oriented_side(const ExactLine &e, double x, double y) {
-    const Decision d = filtered_oriented_side(e, x, y);
-    if (d.certain | !(e.finite & filter::finite(x, y))) return d.value;
-    return epick::oriented_side(e.line, x, y);
+    return settle(filtered_oriented_side(e, x, y), e.finite & filter::finite(x, y),
+                  [&] { return epick::oriented_side(e.line, x, y); });
 }
 
 inline Decision filtered_has_on(const ExactLine &e, double x, double y) {
@@ -253,15 +252,13 @@ inline Decision filtered_oriented_side(const ExactCircle &e, double x, double y)
 }
 
 inline int exact_bounded_side(const ExactCircle &e, double x, double y) {
-    const Decision d = filtered_bounded_side(e, x, y);
-    if (d.certain | !(e.finite & filter::finite(x, y))) return d.value;
-    return epick::bounded_side(e.circle, x, y);
+    return settle(filtered_bounded_side(e, x, y), e.finite & filter::finite(x, y),
+                  [&] { return epick::bounded_side(e.circle, x, y); });
 }
 
 inline int exact_oriented_side(const ExactCircle &e, double x, double y) {
-    const Decision d = filtered_oriented_side(e, x, y);
-    if (d.certain | !(e.finite & filter::finite(x, y))) return d.value;
-    return epick::oriented_side(e.circle, x, y);
+    return settle(filtered_oriented_side(e, x, y), e.finite & filter::finite(x, y),
+                  [&] { return epick::oriented_side(e.circle, x, y); });
 }
 
 // Segments: a point certainly off the supporting line is off the segment.

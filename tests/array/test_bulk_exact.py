@@ -9,6 +9,7 @@ import os
 import pathlib
 import shutil
 import subprocess
+import sys
 from fractions import Fraction
 
 import numpy as np
@@ -19,6 +20,9 @@ import planara.array as pa
 import planara_core as pc
 from bulk_cases import INSTRUCTION_SETS, SHAPE_CASES, instruction_set, per_object
 from conftest import ROUNDING_MODES, coords, ordered, rounding
+
+sys.path.insert(0, str(pathlib.Path(__file__).parents[2] / "examples"))
+from robustness import GRIDS, grid_points  # noqa: E402  (the classroom grids)
 
 P = pc.Point2
 
@@ -185,21 +189,6 @@ def test_orientation_is_exact(isa, data, mode):
     assert fixed.tolist() == [orient(p, q, x) for x in r]
     assert rolled.tolist() == [orient(w, p, x) for w, x in zip(np.roll(r, 1, axis=0), r)]
     assert extreme.tolist() == [orient(mixed[0], mixed[1], x) for x in mixed]
-
-
-U = 2.0 ** -53
-# The classroom grids: p moved by (x u, y u) for 0 <= x, y < 256, against q, r.
-GRIDS = {
-    "a": ((0.5, 0.5), (12.0, 12.0), (24.0, 24.0)),
-    "b": ((0.50000000000002531, 0.5000000000000171), (17.300000000000001, 17.300000000000001),
-          (24.00000000000005, 24.0000000000000517765)),
-    "c": ((0.5, 0.5), (8.8000000000000007, 8.8000000000000007), (12.1, 12.1)),
-}
-
-
-def grid_points(p):
-    steps = np.arange(256) * U
-    return np.stack(np.meshgrid(p[0] + steps, p[1] + steps), axis=-1)
 
 
 @pytest.mark.parametrize("name", GRIDS)
