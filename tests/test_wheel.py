@@ -115,11 +115,12 @@ def test_wheel_holds_the_installed_module_and_its_stubs(request, kind, tag):
     assert tags.get_all("Tag") == [f"cp311-cp311-{tag}"]
     assert meta["Requires-Python"] == "==3.11.*"
     # Nothing is needed at run time but by the extras: numpy for the bulk
-    # functions, dask for running them on a cluster.
+    # functions, dask for running them on a cluster, matplotlib for the
+    # examples' pictures.
     requires = meta.get_all("Requires-Dist")
     assert 'numpy>=2; extra == "array"' in requires
     assert all('; extra == "' in r for r in requires), requires
-    assert set(meta.get_all("Provides-Extra")) == {"array", "dask"}
+    assert set(meta.get_all("Provides-Extra")) == {"array", "dask", "examples"}
 
 
 def test_sdist_holds_the_sources_and_no_build_products(sdist):
