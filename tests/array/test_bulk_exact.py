@@ -5,10 +5,7 @@ overflow, on every instruction set, for several thread counts and in every
 rounding mode. Elements with a NaN or an infinity get the plain answer."""
 
 import math
-import os
 import pathlib
-import shutil
-import subprocess
 import sys
 from fractions import Fraction
 
@@ -19,7 +16,7 @@ from hypothesis import given, settings, strategies as st
 import planara.array as pa
 import planara_core as pc
 from bulk_cases import INSTRUCTION_SETS, SHAPE_CASES, instruction_set, per_object
-from conftest import ROUNDING_MODES, coords, ordered, rounding
+from conftest import SRC, ROUNDING_MODES, coords, ordered, rounding, run_native_check
 
 sys.path.insert(0, str(pathlib.Path(__file__).parents[2] / "examples"))
 from robustness import GRIDS, grid_points  # noqa: E402  (the classroom grids)
@@ -248,25 +245,13 @@ def test_squared_distance_has_no_exact_form():
         pa.squared_distance([0, 0], [1, 1], exact=True)
 
 
-NATIVE = pathlib.Path(__file__).parents[1] / "native"
-SRC = pathlib.Path(__file__).parents[2] / "src"
-
-
 def test_the_exact_predicates_answer_as_epick_itself(tmp_path):
     """Compiles a native program that asks the engine's exact predicates and
     Epick's own objects the same questions on generated near-boundary input
     (see the program), with the build's flags and without GMP."""
-    compiler = os.environ.get("CXX", "g++")
-    if shutil.which(compiler) is None:
-        pytest.skip(f"no C++ compiler {compiler!r}")
-    exe = tmp_path / "check"
-    subprocess.run([compiler, "-std=c++17", "-O2", "-frounding-math", "-ffp-contract=off",
-                    "-fno-fast-math", "-DCGAL_NDEBUG", "-DNDEBUG", "-DCGAL_NO_GMP=1", f"-I{SRC}",
-                    "-o", str(exe), str(NATIVE / "exact_predicates_check.cpp"),
-                    str(SRC / "array" / "epick.cpp")], check=True)
-    run = subprocess.run([str(exe), "20261208", "30000"], capture_output=True, text=True)
-    assert run.returncode == 0, run.stdout + run.stderr
-    counts = {k: int(v) for k, v in (item.split("=") for item in run.stdout.split())}
+    counts = run_native_check(
+        tmp_path, ["exact_predicates_check.cpp", SRC / "array" / "epick.cpp"],
+        ["-DCGAL_NDEBUG", "-DCGAL_NO_GMP=1", f"-I{SRC}"], ["20261208", "30000"])
     assert counts["compared"] > 300_000, counts
     # Random input never needs the fallback.
     assert counts["triangle_fallbacks"] == counts["circle_fallbacks"] == 0, counts
