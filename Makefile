@@ -32,12 +32,14 @@ test: install
 # The tables: planara_core against plain Python, shapely 2.x and the binding
 # layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
 # planara.array against per-object calls, numpy, numba, shapely 2.x and a copy
-# of the input (benchmarks/bulk.py; options through BULK_ARGS), then many
-# shapes at once: locate against shapely's spatial index, arrays of shapes and
-# the constructors (benchmarks/shapes.py; SHAPES_ARGS), then planara.array
-# through dask on local worker processes against one process
-# (benchmarks/cluster.py; options through CLUSTER_ARGS); last, planara.plot
-# drawing 10^4 triangles and a grid of codes (benchmarks/plot.py; PLOT_ARGS).
+# of the input, and its exact predicates against the plain ones, a C++ loop over
+# CGAL's Epick kernel and numpy with fractions (benchmarks/bulk.py and
+# benchmarks/exact.py; options through BULK_ARGS), then many shapes at once:
+# locate against shapely's spatial index, arrays of shapes and the
+# constructors (benchmarks/shapes.py; SHAPES_ARGS), then planara.array through
+# dask on local worker processes against one process (benchmarks/cluster.py;
+# options through CLUSTER_ARGS); last, planara.plot drawing 10^4 triangles and
+# a grid of codes (benchmarks/plot.py; PLOT_ARGS).
 bench: install $(VENV)/.bench
 	$(VPY) benchmarks/run.py $(BENCH_ARGS)
 	@echo
@@ -144,11 +146,14 @@ $(VENV)/.dist: $(VENV)/.requirements python/requirements-dist.txt
 	$(VPY) -m pip install --quiet -r python/requirements-dist.txt
 	touch $@
 
-# shapely and numba for the comparisons, and the floor: a minimal binding
-# built with the same pybind11 (the one in .venv) and the same flags as the module.
-$(VENV)/.bench: $(VENV)/.requirements benchmarks/requirements.txt $(wildcard benchmarks/floor/*)
+# shapely and numba for the comparisons, the floor: a minimal binding built with
+# the same pybind11 (the one in .venv) and the same flags as the module, and
+# the loops over CGAL's Epick kernel that exact=True is measured against.
+$(VENV)/.bench: $(VENV)/.requirements benchmarks/requirements.txt $(wildcard benchmarks/floor/*) \
+                $(wildcard benchmarks/epick/*)
 	$(VPY) -m pip install --quiet -r benchmarks/requirements.txt
 	$(VPY) -m pip install --quiet --no-build-isolation -C build-dir=$(CURDIR)/build/floor ./benchmarks/floor
+	$(VPY) -m pip install --quiet --no-build-isolation -C build-dir=$(CURDIR)/build/epick ./benchmarks/epick
 	touch $@
 
 clean:

@@ -3,7 +3,7 @@ planara_core, the same formulas as numpy expressions and as numba loops,
 shapely 2.x's vectorized calls and a plain copy of the input, and prints a
 Markdown table; below it, the speed-up of all processors over one on larger
 arrays, the memory one call takes beyond its result, and the time of each
-compiled instruction set.
+compiled instruction set; last, the exact predicates' table (benchmarks/exact.py).
 
 Cells are interleaved as in benchmarks/run.py: every round times every cell,
 in a fresh random order, and a cell's figure is the median of its rounds.
@@ -30,6 +30,7 @@ sys.path.insert(0, str(HERE))
 
 import planara_core as pc  # noqa: E402
 from planara import _array, array as pa  # noqa: E402
+from exact import exact_table  # noqa: E402
 from run import Cell, fmt_time, machine, measure, speed, times  # noqa: E402
 
 IMPLS = ("planara.array", "per-object loop", "numpy", "numba", "shapely 2.x", "copy")
@@ -511,6 +512,8 @@ def main():
     print("\n".join(memory(workloads, args)))
     print()
     print("\n".join(instruction_sets(args)))
+    print()
+    print("\n".join(exact_table(args.points, args.rounds, args.cell_ms, args.only)))
 
 
 if __name__ == "__main__":

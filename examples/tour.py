@@ -121,6 +121,12 @@ else:
           for code, where in ((1, "inside"), (0, "boundary"), (-1, "outside"))})
     show("  the same as t.bounded_side point by point",
          codes.tolist() == [t.bounded_side(Point2(x, y)) for x, y in cloud.tolist()])
+    # Nearly collinear: rounding decides the plain test, exact=True the true sign.
+    near = [[0.5, 0.5000000000000001], [0.5, 0.5], [0.5000000000000001, 0.5]]
+    show("orientation(near, (12, 12), (24, 24))",
+         planara.array.orientation(near, (12, 12), (24, 24)).tolist())
+    show("  the same with exact=True",
+         planara.array.orientation(near, (12, 12), (24, 24), exact=True).tolist())
     # Many shapes: which of t, c and r hold each point, in one call.
     pairs = planara.array.locate([t, c, r], cloud)
     show("locate([t, c, r], the points): points held by each",

@@ -85,6 +85,28 @@ def pc():
     return planara_core
 
 
+NATIVE = pathlib.Path(__file__).with_name("native")
+SRC = pathlib.Path(__file__).parents[1] / "src"
+
+
+def run_native_check(tmp_path, sources, flags, args):
+    """Compiles a native check from its sources (relative to tests/native) with
+    the modules' floating-point flags and `flags`, runs it with `args` and
+    returns its counts (the NAME=VALUE words it prints) as ints; fails on a
+    non-zero exit, skips without a compiler."""
+    compiler = os.environ.get("CXX", "g++")
+    if shutil.which(compiler) is None:
+        pytest.skip(f"no C++ compiler {compiler!r}")
+    exe = tmp_path / "check"
+    subprocess.run([compiler, "-std=c++17", "-O2", "-frounding-math", "-ffp-contract=off",
+                    "-fno-fast-math", "-DNDEBUG", *flags, "-o", str(exe),
+                    *(str(NATIVE / s) for s in sources)],
+                   check=True)
+    run = subprocess.run([str(exe), *args], capture_output=True, text=True)
+    assert run.returncode == 0, run.stdout + run.stderr
+    return {k: int(v) for k, v in (item.split("=") for item in run.stdout.split())}
+
+
 def same_floats(actual, expected) -> bool:
     """same_float over two sequences of equal length."""
     return len(actual) == len(expected) and all(map(same_float, actual, expected))

@@ -1,15 +1,11 @@
 import math
-import os
-import pathlib
-import shutil
-import subprocess
 import time
 
 import pytest
 from hypothesis import given, strategies as st
 
 import planara_core as pc
-from conftest import printf_f, same_float
+from conftest import SRC, printf_f, run_native_check, same_float
 
 INF, NAN = math.inf, math.nan
 # Few distinct values, so that ties, signed zeros and NaN turn up often.
@@ -233,23 +229,11 @@ def test_dilate_by_the_largest_distances_is_fast(t, dist):
     assert best_of(5) < 1e-3
 
 
-NATIVE = pathlib.Path(__file__).with_name("native")
-SRC = pathlib.Path(__file__).parents[1] / "src" / "core"
-
-
 def test_fast_dilate_steps_agree_with_boost(tmp_path):
     """Compiles a native program that runs the stepping code of dilate and Boost's own
     float_advance side by side on generated bounds and distances."""
-    compiler = os.environ.get("CXX", "g++")
-    if shutil.which(compiler) is None:
-        pytest.skip(f"no C++ compiler {compiler!r}")
-    exe = tmp_path / "check"
-    subprocess.run([compiler, "-std=c++17", "-O2", "-frounding-math", "-ffp-contract=off",
-                    "-fno-fast-math", "-DNDEBUG", f"-I{SRC}", "-o", str(exe),
-                    str(NATIVE / "advance_doubles_check.cpp")], check=True)
-    run = subprocess.run([str(exe), "20240611", "60000"], capture_output=True, text=True)
-    assert run.returncode == 0, run.stdout + run.stderr
-    counts = dict(item.split("=") for item in run.stdout.split())
+    counts = run_native_check(tmp_path, ["advance_doubles_check.cpp"], [f"-I{SRC / 'core'}"],
+                              ["20240611", "60000"])
     # Every kind of outcome was exercised, not just plain moves.
     assert all(int(counts[k]) >= 20 for k in
                ("walks", "zeros", "crossings", "domain", "overflow")), counts

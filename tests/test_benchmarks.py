@@ -118,3 +118,15 @@ def test_bulk_formulas_give_planara_array_answers(request, impl, workload):
     expected = workload.planara(*arrays, threads=1)
     assert answer.dtype == expected.dtype
     np.testing.assert_array_equal(answer, expected)
+
+
+# The exact predicates' table: the numpy way with fractions answers as
+# exact=True does (the Epick loop is checked by the bench itself, which
+# builds it).
+import exact as exact_bench  # noqa: E402
+
+
+@pytest.mark.parametrize("workload", exact_bench.workloads(20_000), ids=lambda w: w.key)
+def test_exact_bench_numpy_gives_exact_answers(workload):
+    arrays = workload.arrays()
+    np.testing.assert_array_equal(workload.numpy(*arrays), workload.planara(*arrays, True))

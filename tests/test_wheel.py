@@ -117,12 +117,13 @@ def test_wheel_holds_the_installed_module_and_its_stubs(request, kind, tag):
     assert tags.get_all("Tag") == [f"cp311-cp311-{tag}"]
     assert meta["Requires-Python"] == "==3.11.*"
     # Nothing is needed at run time but by the extras: numpy for the bulk
-    # functions, matplotlib for the pictures, dask for running on a cluster.
+    # functions, matplotlib for the pictures, dask for running on a cluster,
+    # both numpy and matplotlib for the examples.
     requires = meta.get_all("Requires-Dist")
     assert 'numpy>=2; extra == "array"' in requires
     assert any(r.startswith("matplotlib") and r.endswith('; extra == "plot"') for r in requires)
     assert all('; extra == "' in r for r in requires), requires
-    assert set(meta.get_all("Provides-Extra")) == {"array", "plot", "dask"}
+    assert set(meta.get_all("Provides-Extra")) == {"array", "plot", "dask", "examples"}
 
 
 def test_sdist_holds_the_sources_and_no_build_products(sdist):
@@ -151,7 +152,12 @@ def test_tour_and_picture_run_from_the_install(installed, kind, tmp_path):
         # The wheel alone has no numpy: the tour says so and goes on.
         assert "(skipped: planara.array needs numpy" in last
         return  # nor matplotlib, which the picture needs
-    assert "the same as t.bounded_side point by point" in last and last.endswith(" True")
+    def line(text):
+        return next(line for line in tour.splitlines() if text in line)
+
+    assert line("the same as t.bounded_side point by point").endswith(" True")
+    assert line("the same with exact=True").endswith(" [1, 0, -1]")
+    assert last.endswith(" True")  # locate agrees with every shape asked about every point
     out = run_isolated(python, (ROOT / "examples" / "picture.py").read_text(), tmp_path, "out.png")
     assert (tmp_path / "out.png").read_bytes().startswith(b"\x89PNG\r\n\x1a\n") and "out.png" in out
 

@@ -18,6 +18,13 @@ constructors such as `triangles(p, q, r)` make such arrays from coordinates,
 `bounds` reads their boxes back, and `locate` finds which shapes hold which
 points.
 
+With exact=True the predicates (all but squared_distance and bbox) answer
+as CGAL's Exact_predicates_inexact_constructions_kernel does for the same
+doubles: the sign of the exact real expression, whatever rounding would make
+of it. A static error bound on the plain evaluation decides almost every
+element; that kernel itself decides the rest. An element with a NaN or an
+infinite input has no exact answer and gets the plain one.
+
 Every argument is checked before any element is computed: a bad one raises
 and leaves `out` untouched.
 """
@@ -57,12 +64,14 @@ _CORE_CLASSES = (Point2, Vector2, Direction2, Line2, Segment2, Ray2, Triangle2, 
                  IsoRectangle2, Bbox2, OrientationResult)
 
 
-def orientation(p, q, r, *, out=None, threads=None):
+def orientation(p, q, r, *, out=None, threads=None, exact=False):
     """Orientation of the triangles (p, q, r): -1 right turn, 0 collinear, 1 left turn.
 
-    Element i is what `planara_core.orientation` answers for the three points.
+    Element i is what `planara_core.orientation` answers for the three points
+    (with exact=True: the sign of the exact determinant).
     """
-    return _elementwise(_array.orientation, (), {"p": p, "q": q, "r": r}, _SIDE, out, threads)
+    return _elementwise(_array.orientation, (), {"p": p, "q": q, "r": r}, _SIDE, out, threads,
+                        exact)
 
 
 def squared_distance(p, q, *, out=None, threads=None):
@@ -70,37 +79,42 @@ def squared_distance(p, q, *, out=None, threads=None):
     return _elementwise(_array.squared_distance, (), {"p": p, "q": q}, _DISTANCE, out, threads)
 
 
-def oriented_side(shape, points, *, out=None, threads=None):
+def oriented_side(shape, points, *, out=None, threads=None, exact=False):
     """`shape.oriented_side(Point2(x, y))` for every point: -1, 0 or 1.
 
     shape is a Line2, Triangle2 or Circle2, or an array of them (mixed classes
     allowed) that broadcasts against the points' leading shape; each element
-    then answers for its own shape.
+    then answers for its own shape. exact=True decides as the exact kernel
+    does.
     """
     return _sides(_array.oriented_side, _array.oriented_side_of_shapes, "oriented_side", "shape",
-                  (Line2, Triangle2, Circle2), shape, points, _SIDE, out, threads)
+                  (Line2, Triangle2, Circle2), shape, points, _SIDE, out, threads, exact)
 
 
-def bounded_side(shape, points, *, out=None, threads=None):
+def bounded_side(shape, points, *, out=None, threads=None, exact=False):
     """`shape.bounded_side(Point2(x, y))` for every point: -1 outside, 0 boundary, 1 inside.
 
     shape is a Triangle2, Circle2 or IsoRectangle2, or an array of them (mixed
     classes allowed) that broadcasts against the points' leading shape; each
-    element then answers for its own shape.
+    element then answers for its own shape. exact=True decides as the exact
+    kernel does (for a rectangle, which compares coordinates only, the answers
+    are the same).
     """
     return _sides(_array.bounded_side, _array.bounded_side_of_shapes, "bounded_side", "shape",
-                  (Triangle2, Circle2, IsoRectangle2), shape, points, _SIDE, out, threads)
+                  (Triangle2, Circle2, IsoRectangle2), shape, points, _SIDE, out, threads, exact)
 
 
-def has_on(obj, points, *, out=None, threads=None):
+def has_on(obj, points, *, out=None, threads=None, exact=False):
     """`obj.has_on(Point2(x, y))` for every point, as bools.
 
     obj is a Line2, Segment2 or Ray2, or an array of them (mixed classes
     allowed) that broadcasts against the points' leading shape; each element
-    then answers for its own object.
+    then answers for its own object. exact=True decides as the exact kernel
+    does (for a ray: the vector from the source to the point, computed in
+    double as that kernel constructs it, compared exactly with the ray's).
     """
     return _sides(_array.has_on, _array.has_on_of_shapes, "has_on", "obj",
-                  (Line2, Segment2, Ray2), obj, points, _TRUTH, out, threads)
+                  (Line2, Segment2, Ray2), obj, points, _TRUTH, out, threads, exact)
 
 
 def bbox(points):
@@ -177,7 +191,7 @@ def bounds(shapes):
     return out
 
 
-def locate(shapes, points, *, boundary=True, threads=None):
+def locate(shapes, points, *, boundary=True, threads=None, exact=False):
     """Which shapes hold which points: every pair (j, i) such that point j lies
     in shape i, as an int64 array of shape (2, k).
 
@@ -190,13 +204,14 @@ def locate(shapes, points, *, boundary=True, threads=None):
 
     shapes is an array (or list) of Triangle2, Circle2 and IsoRectangle2,
     mixed classes allowed. A point with a NaN coordinate lies inside every
-    triangle and on the boundary of every circle, by the kernel's rules.
+    triangle and on the boundary of every circle, by the kernel's rules. With
+    exact=True each pair is decided as the exact kernel decides it.
     """
     array = _object_array("locate", "shapes", (Triangle2, Circle2, IsoRectangle2), shapes)
     coordinates = _points("points", points)
     if not isinstance(boundary, bool):
         raise TypeError(f"boundary must be a bool, not {type(boundary).__name__}")
-    return _array.locate(array, coordinates, boundary, _threads(threads))
+    return _array.locate(array, coordinates, boundary, _threads(threads), _exact(exact))
 
 
 def _names(classes):
@@ -221,13 +236,13 @@ def _object_array(function, argument, classes, value, single=False):
     return np.asarray(value, dtype=object, order="C")
 
 
-def _sides(single, many, function, argument, classes, shape, points, dtype, out, threads):
+def _sides(single, many, function, argument, classes, shape, points, dtype, out, threads, exact):
     """One shape against every point (single), or each shape of an array
     against its point (many)."""
     if isinstance(shape, classes):
-        return _elementwise(single, (shape,), {"points": points}, dtype, out, threads)
+        return _elementwise(single, (shape,), {"points": points}, dtype, out, threads, exact)
     shapes = _object_array(function, argument, classes, shape)
-    return _elementwise(many, (shapes,), {"points": points}, dtype, out, threads,
+    return _elementwise(many, (shapes,), {"points": points}, dtype, out, threads, exact,
                         {argument: shapes.shape})
 
 
@@ -326,8 +341,20 @@ def _objects(native, named_points, named_numbers={}):
     return out
 
 
-def _elementwise(native, leading_args, named_points, dtype, out, threads, named_shapes={}):
-    """Checks everything, then runs native(*leading_args, *points, result, workers).
+def _exact(exact):
+    # numpy's bool too: a flag may come out of an array.
+    if not isinstance(exact, (bool, np.bool_)):
+        raise TypeError(f"exact must be a bool, not {type(exact).__name__}")
+    return bool(exact)
+
+
+_NO_FLAG = object()  # a function without an exact form
+
+
+def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=_NO_FLAG,
+                 named_shapes={}):
+    """Checks everything, then runs native(*leading_args, *points, result, workers),
+    with the exact flag last if the function has one.
 
     named_shapes: the shapes of other arguments that take part in broadcasting
     (an array of shapes, which the engine broadcasts itself)."""
@@ -336,6 +363,7 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads, named_
                               **{name: a.shape[:-1] for name, a in zip(named_points, arrays)}},
                              points=named_points)
     workers = _threads(threads)
+    flags = () if exact is _NO_FLAG else (_exact(exact),)
     if out is not None:
         _check_out(out, shape, dtype)
     points = [_broadcast_to(a, shape) for a in arrays]
@@ -345,7 +373,7 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads, named_
         result = np.empty(shape, dtype)
     else:
         result = out
-    native(*leading_args, *points, result, workers)
+    native(*leading_args, *points, result, workers, *flags)
     if out is None:
         return result
     if result is not out:

@@ -24,6 +24,7 @@ def orientation(
     *,
     out: NDArray[np.int8] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int8]: ...
 def squared_distance(
     p: ArrayLike,
@@ -38,6 +39,7 @@ def oriented_side(
     *,
     out: NDArray[np.int8] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int8]: ...
 def bounded_side(
     shape: Triangle2 | Circle2 | IsoRectangle2 | Sequence[Triangle2 | Circle2 | IsoRectangle2]
@@ -46,6 +48,7 @@ def bounded_side(
     *,
     out: NDArray[np.int8] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int8]: ...
 def has_on(
     obj: Line2 | Segment2 | Ray2 | Sequence[Line2 | Segment2 | Ray2] | Objects,
@@ -53,6 +56,7 @@ def has_on(
     *,
     out: NDArray[np.bool_] | None = None,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.bool_]: ...
 def bbox(points: ArrayLike) -> Bbox2: ...
 def points(xy: ArrayLike) -> Objects: ...
@@ -74,4 +78,5 @@ def locate(
     *,
     boundary: bool = True,
     threads: int | None = None,
+    exact: bool = False,
 ) -> NDArray[np.int64]: ...

@@ -1,5 +1,7 @@
 #include "array/arrays.h"
 
+#include "array/exact_predicates.h"
+
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -120,19 +122,75 @@ void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const Sh
 
 namespace {
 
-// Whether a shape holds a point: its bounded side is 1, or 0 too with boundary.
+// Whether shape s holds a point: its bounded side is 1, or 0 too with
+// boundary.
 struct Holds {
+    const Shapes &shapes;
     bool boundary;
-    bool operator()(const AnyShape &shape, double x, double y) const {
-        const int side = any_bounded_side(shape, x, y);
+    bool operator()(std::uint32_t s, double x, double y) const {
+        const int side = any_bounded_side(shapes[s], x, y);
         return boundary ? side >= 0 : side == 1;
     }
 };
 
+// The same decided exactly: each shape prepared for it once per call.
+struct ExactShape {
+    Kind kind;
+    union {
+        ExactTriangle triangle;
+        ExactCircle circle;
+        IsoRectangle iso_rectangle;
+    };
+};
+
+struct HoldsExactly {
+    std::vector<ExactShape> prepared;
+    bool boundary;
+
+    HoldsExactly(const Shapes &shapes, bool boundary) : prepared(shapes.size()), boundary(boundary) {
+        for (std::size_t s = 0; s < shapes.size(); ++s) {
+            ExactShape &e = prepared[s];
+            e.kind = shapes[s].kind;
+            switch (e.kind) {
+                case Kind::triangle: e.triangle = prepare_exact(shapes[s].triangle); break;
+                case Kind::circle: e.circle = prepare_exact(shapes[s].circle); break;
+                default: e.iso_rectangle = shapes[s].iso_rectangle; break;
+            }
+        }
+    }
+    bool operator()(std::uint32_t s, double x, double y) const {
+        const ExactShape &e = prepared[s];
+        const int side = e.kind == Kind::triangle ? exact_bounded_side(e.triangle, x, y)
+                         : e.kind == Kind::circle ? exact_bounded_side(e.circle, x, y)
+                                                  : exact_bounded_side(e.iso_rectangle, x, y);
+        return boundary ? side >= 0 : side == 1;
+    }
+};
+
+// The pairs of every part of the points, decided by holds.
+template <class Decide>
+std::vector<PointMatches> find_pairs(const Shapes &shapes, const Traversal<1> &traversal,
+                                     const PointLayout &layout, unsigned workers,
+                                     const Decide &holds) {
+    const std::size_t size = traversal.size();
+    std::vector<PointMatches> found(part_count(size, workers));
+    const ShapeIndex index(shapes);
+    run_parts(size, workers, [&](std::size_t k, std::size_t begin, std::size_t end) {
+        found[k] = locate_points(index, holds, [&](auto &&block) {
+            for_each_block(traversal, std::array<PointLayout, 1>{layout}, begin, end,
+                           [&](std::size_t count, const double *const *packed, const auto &) {
+                               block(count, packed[0]);
+                           });
+        });
+        found[k].first_point = begin;
+    });
+    return found;
+}
+
 }  // namespace
 
 py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array &points,
-                                       bool boundary, std::size_t threads) {
+                                       bool boundary, std::size_t threads, bool exact) {
     static const ShapeRole role{kinds_of(Kind::triangle, Kind::circle, Kind::iso_rectangle),
                                 "locate", "shapes"};
     check_object_array(objects);
@@ -142,20 +200,11 @@ py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array
     const Shapes shapes = read_shapes(objects, role);
     const PointLayout layout = point_layout(points);
     const Traversal<1> traversal = point_traversal(points);
-    const std::size_t size = traversal.size();
-    const unsigned workers = worker_count(size, threads);
-    std::vector<PointMatches> found(part_count(size, workers));
+    const unsigned workers = worker_count(traversal.size(), threads);
+    std::vector<PointMatches> found;
     without_lock([&] {
-        const ShapeIndex index(shapes);
-        run_parts(size, workers, [&](std::size_t k, std::size_t begin, std::size_t end) {
-            found[k] = locate_points(shapes, index, Holds{boundary}, [&](auto &&block) {
-                for_each_block(traversal, std::array<PointLayout, 1>{layout}, begin, end,
-                               [&](std::size_t count, const double *const *packed, const auto &) {
-                                   block(count, packed[0]);
-                               });
-            });
-            found[k].first_point = begin;
-        });
+        found = exact ? find_pairs(shapes, traversal, layout, workers, HoldsExactly(shapes, boundary))
+                      : find_pairs(shapes, traversal, layout, workers, Holds{shapes, boundary});
     });
     std::size_t pairs = 0;
     for (const PointMatches &f : found) pairs += f.shapes.size();

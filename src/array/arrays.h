@@ -122,9 +122,10 @@ void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const Sh
 // The pairs (point, shape) of locate: an int64 array of shape (2, k), point
 // indices in row 0 and shape indices in row 1, sorted by point and then
 // shape, over the C-order elements of both arrays. A pair holds where the
-// shape's bounded side of the point is 1, or 0 too with boundary.
+// shape's bounded side of the point is 1, or 0 too with boundary, decided
+// as the exact kernel decides it with exact.
 py::array_t<std::int64_t> locate_pairs(const py::array &objects, const py::array &points,
-                                       bool boundary, std::size_t threads);
+                                       bool boundary, std::size_t threads, bool exact);
 
 // The union of the one-point boxes of a non-empty point array.
 Bounds point_bounds(const py::array &points, std::size_t threads);

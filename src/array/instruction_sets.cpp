@@ -1,5 +1,6 @@
 // Which compiled kernels run: the widest instruction set the processor has,
 // unless a test asks for another.
+#include "array/exact_kernels.h"
 #include "array/kernels.h"
 
 #include <atomic>
@@ -10,6 +11,7 @@ namespace {
 struct InstructionSet {
     const char *name;
     const Kernels *kernels;
+    const ExactKernels *exact_kernels;
     bool (*available)();
 };
 
@@ -25,9 +27,9 @@ bool has_avx2() {
 
 // Narrowest first.
 const InstructionSet known[] = {
-    {"baseline", &baseline_kernels, &always},
-    {"sse4.2", &sse42_kernels, &has_sse42},
-    {"avx2", &avx2_kernels, &has_avx2},
+    {"baseline", &baseline_kernels, &baseline_exact_kernels, &always},
+    {"sse4.2", &sse42_kernels, &sse42_exact_kernels, &has_sse42},
+    {"avx2", &avx2_kernels, &avx2_exact_kernels, &has_avx2},
 };
 
 const InstructionSet *widest() {
@@ -43,6 +45,10 @@ std::atomic<const InstructionSet *> current{widest()};
 }  // namespace
 
 const Kernels &kernels() { return *current.load(std::memory_order_relaxed)->kernels; }
+
+const ExactKernels &exact_kernels() {
+    return *current.load(std::memory_order_relaxed)->exact_kernels;
+}
 
 std::vector<std::string> instruction_sets() {
     std::vector<std::string> names;

@@ -62,6 +62,9 @@ public:
     template <class Visit>
     void for_each_candidate(double x, double y, Visit &&visit) const;
 
+    // How many shapes the index holds.
+    std::size_t size() const { return boxes_.size(); }
+
 private:
     std::size_t cell_x(double x) const;
     std::size_t cell_y(double y) const;
@@ -76,10 +79,10 @@ private:
 };
 
 // The pairs of the points given to `points` (which calls block(count, packed
-// xy) for them in order), with holds(shape, x, y) deciding a pair.
+// xy) for them in order) and the index's shapes, with holds(shape index, x,
+// y) deciding a pair.
 template <class Holds, class ForEachPointBlock>
-PointMatches locate_points(const Shapes &shapes, const ShapeIndex &index,
-                           Holds &&holds, ForEachPointBlock &&points);
+PointMatches locate_points(const ShapeIndex &index, Holds &&holds, ForEachPointBlock &&points);
 
 // ---------------------------------------------------------------------------
 
@@ -111,20 +114,20 @@ void ShapeIndex::for_each_candidate(double x, double y, Visit &&visit) const {
 }
 
 template <class Holds, class ForEachPointBlock>
-PointMatches locate_points(const Shapes &shapes, const ShapeIndex &index,
-                           Holds &&holds, ForEachPointBlock &&points) {
+PointMatches locate_points(const ShapeIndex &index, Holds &&holds, ForEachPointBlock &&points) {
     PointMatches found;
+    const auto shapes = static_cast<std::uint32_t>(index.size());
     points([&](std::size_t count, const double *xy) {
         for (std::size_t i = 0; i < count; ++i) {
             const double x = xy[2 * i], y = xy[2 * i + 1];
             const std::size_t before = found.shapes.size();
             if (wild_point(x, y)) {
-                for (std::size_t s = 0; s < shapes.size(); ++s) {
-                    if (holds(shapes[s], x, y)) found.shapes.push_back(static_cast<std::uint32_t>(s));
+                for (std::uint32_t s = 0; s < shapes; ++s) {
+                    if (holds(s, x, y)) found.shapes.push_back(s);
                 }
             } else {
                 index.for_each_candidate(x, y, [&](std::uint32_t s) {
-                    if (holds(shapes[s], x, y)) found.shapes.push_back(s);
+                    if (holds(s, x, y)) found.shapes.push_back(s);
                 });
             }
             found.counts.push_back(static_cast<std::uint32_t>(found.shapes.size() - before));

@@ -6,7 +6,13 @@
 // registry (an object that skipped __init__ is refused as planara_core itself
 // refuses it). The values a predicate needs are copied out before the lock is
 // released.
+//
+// With exact set, the predicates answer as CGAL's exact-predicates kernel
+// does for the same doubles (exact_predicates.h): the call runs the exact
+// kernels on the shape's exact form instead.
 #include "array/arrays.h"
+#include "array/exact_kernels.h"
+#include "array/exact_predicates.h"
 #include "array/kernels.h"
 #include "array/objects.h"
 #include "array/shapes.h"
@@ -20,11 +26,21 @@ using namespace planara::bulk;
 // Result element types, as numpy's dtype kind and item size.
 constexpr char int8 = 'i', boolean = 'b';
 
-// shape.<predicate>(Point2(x, y)) for every point, into out.
-template <class Wrapper, BlockKernel Kernels::*kernel, char kind>
+// shape.<predicate>(Point2(x, y)) for every point, into out; a shape without
+// an exact kernel is exact already.
+template <class Wrapper, BlockKernel Kernels::*kernel, char kind,
+          BlockKernel ExactKernels::*exact_kernel = nullptr>
 void per_point(const Wrapper &shape, const py::array &points, const py::array &out,
-               std::size_t threads) {
+               std::size_t threads, bool exact) {
     const auto params = params_of(shape);
+    if constexpr (exact_kernel != nullptr) {
+        if (exact) {
+            const auto exact_params = prepare_exact(params);
+            run_elementwise<1>(exact_kernels().*exact_kernel, &exact_params, {points}, out, kind, 1,
+                               threads);
+            return;
+        }
+    }
     run_elementwise<1>(kernels().*kernel, &params, {points}, out, kind, 1, threads);
 }
 
@@ -32,13 +48,20 @@ void per_point(const Wrapper &shape, const py::array &points, const py::array &o
 // test) are read once and kept in registers; so is a repeated point of a
 // distance.
 void orientations(const py::array &p, const py::array &q, const py::array &r,
-                  const py::array &out, std::size_t threads) {
+                  const py::array &out, std::size_t threads, bool exact) {
     if (repeats_one_point(p, out) && repeats_one_point(q, out)) {
         const FixedPoint fp = repeated_point(p), fq = repeated_point(q);
         const FixedPair pq{fp.x, fp.y, fq.x, fq.y};
-        run_elementwise<1>(kernels().orientation_of_fixed_pq, &pq, {r}, out, int8, 1, threads);
+        if (exact) {
+            const ExactFixedPair exact_pq = prepare_exact(pq);
+            run_elementwise<1>(exact_kernels().orientation_of_fixed_pq, &exact_pq, {r}, out, int8,
+                               1, threads);
+        } else {
+            run_elementwise<1>(kernels().orientation_of_fixed_pq, &pq, {r}, out, int8, 1, threads);
+        }
     } else {
-        run_elementwise<3>(kernels().orientation, nullptr, {p, q, r}, out, int8, 1, threads);
+        const BlockKernel kernel = exact ? exact_kernels().orientation : kernels().orientation;
+        run_elementwise<3>(kernel, nullptr, {p, q, r}, out, int8, 1, threads);
     }
 }
 
@@ -58,33 +81,32 @@ void squared_distances(const py::array &p, const py::array &q, const py::array &
     }
 }
 
-// Each element of an object array of shapes against its point.
-template <ShapeArrayKernel Kernels::*kernel, Kind... kinds>
-struct ShapeArray {
-    static constexpr Kinds taken = kinds_of(kinds...);
-    template <char kind>
-    static void run(const char *function, const char *argument, const py::array &shapes,
-                    const py::array &points, const py::array &out, std::size_t threads) {
-        run_shape_array(kernels().*kernel, shapes, {taken, function, argument}, points, out, kind,
-                        1, threads);
-    }
-};
+// Each element of an object array of shapes against its point, with the
+// plain or the exact kernel.
+template <ShapeArrayKernel Kernels::*kernel, ShapeArrayKernel ExactKernels::*exact_kernel,
+          char kind, Kind... kinds>
+void each_shape(const char *function, const char *argument, const py::array &shapes,
+                const py::array &points, const py::array &out, std::size_t threads, bool exact) {
+    run_shape_array(exact ? exact_kernels().*exact_kernel : kernels().*kernel, shapes,
+                    {kinds_of(kinds...), function, argument}, points, out, kind, 1, threads);
+}
 
 void oriented_sides(const py::array &shapes, const py::array &points, const py::array &out,
-                    std::size_t threads) {
-    ShapeArray<&Kernels::shapes_oriented_side, Kind::line, Kind::triangle, Kind::circle>::run<int8>(
-        "oriented_side", "shape", shapes, points, out, threads);
+                    std::size_t threads, bool exact) {
+    each_shape<&Kernels::shapes_oriented_side, &ExactKernels::shapes_oriented_side, int8,
+               Kind::line, Kind::triangle, Kind::circle>("oriented_side", "shape", shapes, points,
+                                                         out, threads, exact);
 }
 void bounded_sides(const py::array &shapes, const py::array &points, const py::array &out,
-                   std::size_t threads) {
-    ShapeArray<&Kernels::shapes_bounded_side, Kind::triangle, Kind::circle,
-               Kind::iso_rectangle>::run<int8>("bounded_side", "shape", shapes, points, out,
-                                               threads);
+                   std::size_t threads, bool exact) {
+    each_shape<&Kernels::shapes_bounded_side, &ExactKernels::shapes_bounded_side, int8,
+               Kind::triangle, Kind::circle, Kind::iso_rectangle>("bounded_side", "shape", shapes,
+                                                                  points, out, threads, exact);
 }
 void has_ons(const py::array &shapes, const py::array &points, const py::array &out,
-             std::size_t threads) {
-    ShapeArray<&Kernels::shapes_has_on, Kind::line, Kind::segment, Kind::ray>::run<boolean>(
-        "has_on", "obj", shapes, points, out, threads);
+             std::size_t threads, bool exact) {
+    each_shape<&Kernels::shapes_has_on, &ExactKernels::shapes_has_on, boolean, Kind::line,
+               Kind::segment, Kind::ray>("has_on", "obj", shapes, points, out, threads, exact);
 }
 
 // Object arrays from point arrays, each element made by its class's constructor.
@@ -168,33 +190,43 @@ PYBIND11_MODULE(_array, m) {
     const auto shape = py::arg("shape"), points = py::arg("points"), out = py::arg("out"),
                threads = py::arg("threads");
 
-    m.def("orientation", &orientations, py::arg("p"), py::arg("q"), py::arg("r"), out, threads);
+    using E = ExactKernels;
+    const auto exact = py::arg("exact") = false;
+
+    m.def("orientation", &orientations, py::arg("p"), py::arg("q"), py::arg("r"), out, threads,
+          exact);
     m.def("squared_distance", &squared_distances, py::arg("p"), py::arg("q"), out, threads);
-    m.def("oriented_side", &per_point<Line2, &K::line_oriented_side, int8>, shape, points, out,
-          threads);
-    m.def("oriented_side", &per_point<Triangle2, &K::triangle_oriented_side, int8>, shape, points,
-          out, threads);
-    m.def("oriented_side", &per_point<Circle2, &K::circle_oriented_side, int8>, shape, points,
-          out, threads);
-    m.def("bounded_side", &per_point<Triangle2, &K::triangle_bounded_side, int8>, shape, points,
-          out, threads);
-    m.def("bounded_side", &per_point<Circle2, &K::circle_bounded_side, int8>, shape, points, out,
-          threads);
+    m.def("oriented_side", &per_point<Line2, &K::line_oriented_side, int8, &E::line_oriented_side>,
+          shape, points, out, threads, exact);
+    m.def("oriented_side",
+          &per_point<Triangle2, &K::triangle_oriented_side, int8, &E::triangle_oriented_side>,
+          shape, points, out, threads, exact);
+    m.def("oriented_side",
+          &per_point<Circle2, &K::circle_oriented_side, int8, &E::circle_oriented_side>, shape,
+          points, out, threads, exact);
+    m.def("bounded_side",
+          &per_point<Triangle2, &K::triangle_bounded_side, int8, &E::triangle_bounded_side>,
+          shape, points, out, threads, exact);
+    m.def("bounded_side",
+          &per_point<Circle2, &K::circle_bounded_side, int8, &E::circle_bounded_side>, shape,
+          points, out, threads, exact);
     m.def("bounded_side", &per_point<IsoRectangle2, &K::iso_rectangle_bounded_side, int8>, shape,
-          points, out, threads);
-    m.def("has_on", &per_point<Line2, &K::line_has_on, boolean>, shape, points, out, threads);
-    m.def("has_on", &per_point<Segment2, &K::segment_has_on, boolean>, shape, points, out,
-          threads);
-    m.def("has_on", &per_point<Ray2, &K::ray_has_on, boolean>, shape, points, out, threads);
+          points, out, threads, exact);
+    m.def("has_on", &per_point<Line2, &K::line_has_on, boolean, &E::line_has_on>, shape, points,
+          out, threads, exact);
+    m.def("has_on", &per_point<Segment2, &K::segment_has_on, boolean, &E::segment_has_on>, shape,
+          points, out, threads, exact);
+    m.def("has_on", &per_point<Ray2, &K::ray_has_on, boolean, &E::ray_has_on>, shape, points, out,
+          threads, exact);
     m.def("bbox", &bounding_box, points, threads);
 
     // Arrays of shapes, element by element.
     const auto shapes = py::arg("shapes");
-    m.def("oriented_side_of_shapes", &oriented_sides, shapes, points, out, threads);
-    m.def("bounded_side_of_shapes", &bounded_sides, shapes, points, out, threads);
-    m.def("has_on_of_shapes", &has_ons, shapes, points, out, threads);
+    m.def("oriented_side_of_shapes", &oriented_sides, shapes, points, out, threads, exact);
+    m.def("bounded_side_of_shapes", &bounded_sides, shapes, points, out, threads, exact);
+    m.def("has_on_of_shapes", &has_ons, shapes, points, out, threads, exact);
     m.def("bounds", &shape_bounds, shapes, out);
-    m.def("locate", &locate_pairs, shapes, points, py::arg("boundary"), threads);
+    m.def("locate", &locate_pairs, shapes, points, py::arg("boundary"), threads, exact);
 
     // Arrays of objects from arrays of points.
     const auto p = py::arg("p"), q = py::arg("q"), r = py::arg("r");

@@ -51,6 +51,8 @@ def test_hostile_bulk_calls_fail_cleanly(function, data):
         kwargs["out"] = data.draw(st.one_of(st.sampled_from(OUTS).map(np.copy), hostile))
     if "threads" in inspect.signature(function).parameters and data.draw(st.booleans()):
         kwargs["threads"] = data.draw(st.one_of(st.integers(-3, 5), hostile))
+    if "exact" in inspect.signature(function).parameters and data.draw(st.booleans()):
+        kwargs["exact"] = data.draw(st.one_of(st.just(True), hostile))
     if data.draw(st.integers(0, 3)) == 0:
         kwargs[data.draw(st.sampled_from(["bogus", "shape", "points", "p", "x"]))] = \
             data.draw(argument)

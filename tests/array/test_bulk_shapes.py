@@ -38,6 +38,17 @@ def test_each_shape_answers_for_its_point(function, data, threads):
     assert got.tolist() == [per_object(function, s, p)[0] for s, p in zip(shapes, paired[:, None])]
 
 
+@FUNCTIONS
+@settings(max_examples=60, deadline=None)
+@given(data=st.data())
+def test_each_shape_answers_exactly_as_alone(function, data):
+    shapes = data.draw(mixed_shapes(function))
+    pts = data.draw(point_arrays(max_size=6))
+    got = getattr(pa, function)(np.array(shapes, dtype=object)[:, None], pts, exact=True)
+    for row, shape in zip(got.tolist(), shapes):
+        assert row == getattr(pa, function)(shape, pts, exact=True).tolist()
+
+
 def test_shape_arrays_of_any_layout_broadcast_as_numpy_does():
     t = pc.Triangle2(P(0, 0), P(4, 0), P(0, 3))
     c = pc.Circle2(P(1, 1), 1.0)

@@ -50,8 +50,8 @@ def near(shapes):
     return out
 
 
-def all_pairs(shapes, pts, boundary):
-    sides = pa.bounded_side(shapes[:, None], pts) if len(shapes) and len(pts) else \
+def all_pairs(shapes, pts, boundary, exact=False):
+    sides = pa.bounded_side(shapes[:, None], pts, exact=exact) if len(shapes) and len(pts) else \
         np.zeros((len(shapes), len(pts)), np.int8)
     shape, point = np.nonzero(sides >= 0 if boundary else sides == 1)
     order = np.lexsort((shape, point))
@@ -59,16 +59,17 @@ def all_pairs(shapes, pts, boundary):
 
 
 @settings(max_examples=300, deadline=None)
-@given(data=st.data(), boundary=st.booleans(), threads=st.sampled_from([1, 3]))
-def test_locate_finds_exactly_the_pairs_of_every_pair(data, boundary, threads):
+@given(data=st.data(), boundary=st.booleans(), threads=st.sampled_from([1, 3]),
+       exact=st.booleans())
+def test_locate_finds_exactly_the_pairs_of_every_pair(data, boundary, threads, exact):
     shapes = np.array(data.draw(shape_lists), dtype=object)
     drawn = data.draw(st.lists(points, max_size=20))
     candidates = near(shapes)
     picked = data.draw(st.lists(st.sampled_from(candidates), max_size=30)) if candidates else []
     pts = np.array(drawn + picked, dtype=np.float64).reshape(-1, 2)
-    got = pa.locate(shapes, pts, boundary=boundary, threads=threads)
+    got = pa.locate(shapes, pts, boundary=boundary, threads=threads, exact=exact)
     assert got.dtype == np.int64 and got.shape[0] == 2
-    assert got.tolist() == all_pairs(shapes, pts, boundary).tolist()
+    assert got.tolist() == all_pairs(shapes, pts, boundary, exact).tolist()
 
 
 def test_many_points_and_shapes_on_several_threads():
@@ -146,6 +147,7 @@ def test_no_point_outside_a_box_is_held(shape, seed):
     (lambda: pa.locate([], [[0, 0, 0]]), ValueError, "last axis of length 2"),
     (lambda: pa.locate([], [[0, 0]], boundary=1), TypeError, "boundary must be a bool"),
     (lambda: pa.locate([], [[0, 0]], threads=0), ValueError, "threads must be at least 1"),
+    (lambda: pa.locate([], [[0, 0]], exact=None), TypeError, "exact must be a bool"),
 ])
 def test_bad_arguments_are_refused(call, error, message):
     with pytest.raises(error, match=message):

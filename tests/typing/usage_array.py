@@ -35,6 +35,8 @@ for closed in (tri, circle, rect):
     assert_type(bounded_side(closed, nested), NDArray[np.int8])
 for thin in (line, seg, ray):
     assert_type(has_on(thin, points, out=np.empty(3, np.bool_), threads=1), NDArray[np.bool_])
+assert_type(orientation(origin, (1, 0), points, exact=True), NDArray[np.int8])
+assert_type(has_on(seg, points, threads=1, exact=False), NDArray[np.bool_])
 assert_type(bbox(points), Bbox2)
 assert_type(bbox(nested) + tri.bbox(), Bbox2)
 # planara.array is reachable after `import planara` alone.
@@ -54,6 +56,8 @@ def _misuse() -> None:
     has_on(Point2(0, 0), points)  # type: ignore[arg-type]
     bounded_side(tri, points, shape=tri)  # type: ignore[misc]
     bbox(points, threads=2)  # type: ignore[call-arg]
+    squared_distance(points, points, exact=True)  # type: ignore[call-arg]
+    bounded_side(tri, points, exact=1.5)  # type: ignore[arg-type]
     wrong: NDArray[np.bool_] = oriented_side(line, points)  # type: ignore[assignment]
     planara.array.bbox(points).xmin = 0.0  # type: ignore[misc]
 
