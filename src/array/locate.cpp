@@ -25,22 +25,13 @@ std::size_t cells_across(double extent, double cell) {
 
 }  // namespace
 
-std::size_t ShapeIndex::cell_x(double x) const {
-    return std::min(static_cast<std::size_t>(std::max((x - extent_.x0) * scale_x_, 0.0)),
-                    columns_ - 1);
-}
-
-std::size_t ShapeIndex::cell_y(double y) const {
-    return std::min(static_cast<std::size_t>(std::max((y - extent_.y0) * scale_y_, 0.0)),
-                    rows_ - 1);
-}
-
 // The cells are about a quarter of the median box in each direction, so that
 // a point meets few candidates beyond the shapes that hold it. A cell's
 // entries are in shape order. Both cell indices are monotone in the
 // coordinate, so a point in a box lies in one of the box's cells whatever the
-// rounding. The largest boxes are tested against every point instead, so
-// that the cells hold some 32 entries per shape at most.
+// rounding. There are at most some eight cells per boxed shape, and the
+// largest boxes are tested against every point instead, so that the cells
+// hold some 32 entries per shape at most.
 ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     std::vector<std::uint32_t> boxed;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
@@ -74,7 +65,7 @@ ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     if (!(cell_h > 0)) cell_h = height / std::sqrt(n);
     columns_ = cells_across(width, cell_w);
     rows_ = cells_across(height, cell_h);
-    const double most = 16 * n + 64, cells = static_cast<double>(columns_) * static_cast<double>(rows_);
+    const double most = 8 * n + 64, cells = static_cast<double>(columns_) * static_cast<double>(rows_);
     if (cells > most) {
         const double shrink = std::sqrt(most / cells);
         columns_ = std::max<std::size_t>(1, static_cast<std::size_t>(static_cast<double>(columns_) * shrink));
@@ -100,7 +91,8 @@ ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     }
     std::sort(by_size.begin(), by_size.end(),
               [&](std::size_t l, std::size_t r) { return spans[l].cells() > spans[r].cells(); });
-    const std::size_t budget = 32 * boxed.size() + columns_ * rows_;
+    const std::size_t budget = std::min<std::size_t>(32 * boxed.size() + columns_ * rows_,
+                                                     std::numeric_limits<std::uint32_t>::max());
     std::vector<bool> spread(boxed.size());
     for (std::size_t k : by_size) {
         if (total <= budget) break;
@@ -124,7 +116,7 @@ ShapeIndex::ShapeIndex(const Shapes &shapes) : boxes_(shapes.size()) {
     }
     for (std::size_t c = 1; c < starts_.size(); ++c) starts_[c] += starts_[c - 1];
     entries_.resize(starts_.back());
-    std::vector<std::size_t> filled(starts_.begin(), starts_.end() - 1);
+    std::vector<std::uint32_t> filled(starts_.begin(), starts_.end() - 1);
     for (std::size_t k = 0; k < boxed.size(); ++k) {
         if (!spread[k]) for_each_cell(spans[k], [&](std::size_t c) { entries_[filled[c]++] = boxed[k]; });
     }

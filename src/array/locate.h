@@ -15,6 +15,7 @@
 #include "array/predicates.h"
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -66,14 +67,21 @@ public:
     std::size_t size() const { return boxes_.size(); }
 
 private:
-    std::size_t cell_x(double x) const;
-    std::size_t cell_y(double y) const;
+    // The column and row of a coordinate, clamped to the grid.
+    std::size_t cell_x(double x) const {
+        return std::min(static_cast<std::size_t>(std::max((x - extent_.x0) * scale_x_, 0.0)),
+                        columns_ - 1);
+    }
+    std::size_t cell_y(double y) const {
+        return std::min(static_cast<std::size_t>(std::max((y - extent_.y0) * scale_y_, 0.0)),
+                        rows_ - 1);
+    }
 
     std::vector<Box> boxes_;  // of every shape (everywhere: the whole plane)
     Box extent_{};
     double scale_x_ = 0, scale_y_ = 0;
     std::size_t columns_ = 0, rows_ = 0;
-    std::vector<std::size_t> starts_;       // of each cell's entries, and the end
+    std::vector<std::uint32_t> starts_;     // of each cell's entries, and the end
     std::vector<std::uint32_t> entries_;    // shape indices, in order within a cell
     std::vector<std::uint32_t> everywhere_; // shapes tested against every point, in order
 };
