@@ -14,6 +14,12 @@ properties, static methods and the unhashability that __eq__ brings. Anything it
 not understand (an unknown type name, a default that is not a plain literal, a new
 kind of attribute) stops it with an error instead of being guessed.
 
+The module carries no documentation of its own (only `orientation` has a docstring,
+and that stays as it is). The stub's docstrings come from python/planara_core_docs.py,
+which maps every name the stub declares ("Circle2", "Circle2.__init__", "orientation")
+to numpydoc text; a name without text, or text for a name the module does not have,
+stops the script too.
+
     python python/stubgen.py            print the stub
     python python/stubgen.py --write    rewrite python/planara_core.pyi
     python python/stubgen.py --check    exit with status 1 and a diff if it is stale
@@ -23,12 +29,14 @@ import argparse
 import ast
 import difflib
 import importlib
+import importlib.util
 import pathlib
 import re
 import sys
 
 MODULE = "planara_core"
 STUB_FILE = pathlib.Path(__file__).with_name(MODULE + ".pyi")
+DOCS_FILE = pathlib.Path(__file__).with_name(MODULE + "_docs.py")
 HEADER = (
     f"# Type stub of {MODULE}, generated from the built module by python/stubgen.py.\n"
     "# Do not edit by hand: run `make stubs` after changing a registration.\n"
@@ -112,12 +120,29 @@ def overloads_of(func, name):
     return result
 
 
+def load_docs(path=DOCS_FILE):
+    """The DOCS mapping of the documentation source: qualified name -> text."""
+    spec = importlib.util.spec_from_file_location(path.stem, path)
+    source = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(source)
+    return source.DOCS
+
+
 class Writer:
-    def __init__(self, module):
+    def __init__(self, module, docs):
         self.module = module
+        self.docs = docs
+        self.documented = set()
         self.classes = {n for n, v in vars(module).items() if isinstance(v, type)}
         self.imports = set()
         self.lines = []
+
+    def doc(self, qualname):
+        """The documentation text of a declared name; every declared name has one."""
+        if qualname not in self.docs:
+            raise StubError(f"{qualname} has no documentation text in {DOCS_FILE.name}")
+        self.documented.add(qualname)
+        return self.docs[qualname]
 
     def type_text(self, text):
         """A signature type in stub spelling: this module's names bare, others qualified."""
@@ -164,10 +189,14 @@ class Writer:
                 out.append("/")
         return out
 
-    def function(self, name, func, kind, indent):
+    def function(self, name, func, kind, indent, owner=None):
         # A property's getter is an anonymous function: its signature text has no name.
         overloads = overloads_of(func, "" if kind == "property" else name)
-        for overload in overloads:
+        # The text describes all overloads; it stands under the first, where
+        # documentation tools look.
+        text = self.doc(f"{owner}.{name}" if owner else name)
+        for number, overload in enumerate(overloads):
+            doc = text if number == 0 else ""
             decorators = []
             if len(overloads) > 1:
                 decorators.append("@typing.overload")
@@ -176,7 +205,7 @@ class Writer:
                 decorators.append("@staticmethod")
             params = self.parameters(overload, kind)
             result = self.type_text(overload.result)
-            body = "" if overload.doc else " ..."
+            body = "" if doc else " ..."
             # mypy reports a narrowed override on the line of the name, the first one.
             ignore = "  # type: ignore[override]" if name in NARROWED_OBJECT_METHODS else ""
             self.lines += [indent + d for d in decorators]
@@ -187,20 +216,26 @@ class Writer:
                 self.lines.append(f"{indent}def {name}({ignore}")
                 self.lines += [f"{indent}    {p}," for p in params]
                 self.lines.append(f"{indent}) -> {result}:{body}")
-            if overload.doc:
-                self.docstring(overload.doc, indent + "    ")
+            if doc:
+                self.docstring(doc, indent + "    ")
 
     def docstring(self, text, indent):
         if '"""' in text or "\\" in text:
             raise StubError(f"docstring {text!r} needs escaping")
-        body = text.replace("\n", "\n" + indent) if "\n" in text else text
-        self.lines.append(f'{indent}"""{body}"""')
+        lines = text.strip().splitlines()
+        if len(lines) == 1:
+            self.lines.append(f'{indent}"""{lines[0]}"""')
+            return
+        self.lines.append(f'{indent}"""{lines[0]}')
+        self.lines += [indent + line if line.strip() else "" for line in lines[1:]]
+        self.lines.append(f'{indent}"""')
 
     def cls(self, name, cls):
         self.lines.append(f"class {name}:")
         start = len(self.lines)
         if cls.__doc__:
-            self.docstring(cls.__doc__, "    ")
+            raise StubError(f"{name} has a runtime docstring; its text belongs in {DOCS_FILE.name}")
+        self.docstring(self.doc(name), "    ")
         for attr, value in vars(cls).items():
             # __slotnames__: copyreg's cache, written into any class it is asked about.
             if attr in ("__module__", "__doc__", "__slotnames__") or attr in BINDING_LAYER_NAMES:
@@ -215,11 +250,11 @@ class Writer:
                 if value.fset is not None or value.fdel is not None:
                     raise StubError(f"{name}.{attr} is not read-only")
                 self.lines.append("    @property")
-                self.function(attr, value.fget, "property", "    ")
+                self.function(attr, value.fget, "property", "    ", name)
             elif isinstance(value, staticmethod):
-                self.function(attr, value.__func__, "static", "    ")
+                self.function(attr, value.__func__, "static", "    ", name)
             elif kind == "instancemethod":
-                self.function(attr, value.__func__, "method", "    ")
+                self.function(attr, value.__func__, "method", "    ", name)
             else:
                 raise StubError(f"{name}.{attr}: no stub form for a {kind}")
         if len(self.lines) == start:
@@ -238,16 +273,22 @@ class Writer:
             else:
                 raise StubError(f"{name}: no stub form for a {type(value).__name__}")
             items.append("\n".join(self.lines))
-        head = HEADER
-        if self.module.__doc__:
-            head += f'"""{self.module.__doc__}"""\n'
+        unknown = sorted(set(self.docs) - self.documented - {MODULE})
+        if unknown:
+            raise StubError(f"{DOCS_FILE.name} documents names the module does not declare: "
+                            + ", ".join(unknown))
+        self.lines = []
+        self.docstring(self.doc(MODULE), "")
+        head = HEADER + "\n".join(self.lines) + "\n"
         imports = "".join(f"import {m}\n" for m in sorted(self.imports))
         return "\n".join([head, imports] + [item + "\n" for item in items])
 
 
-def generate(module=None):
-    """The stub text of the module (by default the installed planara_core)."""
-    return Writer(module or importlib.import_module(MODULE)).render()
+def generate(module=None, docs=None):
+    """The stub text of the module (by default the installed planara_core), with the
+    documentation text of docs (by default that of planara_core_docs.py)."""
+    return Writer(module or importlib.import_module(MODULE),
+                  load_docs() if docs is None else docs).render()
 
 
 def main(argv=None):

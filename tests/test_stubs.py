@@ -47,6 +47,35 @@ def test_committed_stub_matches_the_module():
     assert not diff, f"python/planara_core.pyi is stale; run `make stubs`:\n{diff}"
 
 
+DOCS = stubgen.load_docs()
+
+
+def test_every_name_the_stub_declares_has_documentation_text():
+    """The generated stub carries a docstring for the module, every function and
+    class and every member but __hash__; stubgen refuses a declared name without
+    text and text for a name the module lacks."""
+    tree = ast.parse(STUB.read_text())
+    assert ast.get_docstring(tree)
+    declared = set()
+    for node in tree.body:
+        members = node.body if isinstance(node, ast.ClassDef) else []
+        for item in [node, *members]:
+            if isinstance(item, (ast.FunctionDef, ast.ClassDef)) and ast.get_docstring(item):
+                declared.add(item.name if item is node else f"{node.name}.{item.name}")
+    assert declared == set(DOCS) - {"planara_core"}
+
+
+@pytest.mark.parametrize("change, message", [
+    (lambda docs: docs.pop("Circle2.bbox"), "Circle2.bbox has no documentation text"),
+    (lambda docs: docs.setdefault("Circle2.area", "The area."), "does not declare: Circle2.area"),
+])
+def test_generator_refuses_names_without_text_and_text_without_a_name(change, message):
+    docs = dict(DOCS)
+    change(docs)
+    with pytest.raises(stubgen.StubError, match=message):
+        stubgen.generate(planara_core, docs)
+
+
 @pytest.mark.parametrize("relative, source", [
     ("planara_core.pyi", STUB),
     ("planara_core-stubs/__init__.pyi", STUB),
@@ -65,7 +94,7 @@ def test_stub_is_installed_with_the_module(relative, source):
 ])
 def test_generator_refuses_types_it_cannot_spell(text):
     with pytest.raises(stubgen.StubError):
-        stubgen.Writer(planara_core).type_text(text)
+        stubgen.Writer(planara_core, {}).type_text(text)
 
 
 @pytest.mark.parametrize("signature", [
@@ -76,7 +105,7 @@ def test_generator_refuses_types_it_cannot_spell(text):
 def test_generator_refuses_parameters_it_cannot_state(signature):
     params, result = stubgen.parse_signature(signature, "f")
     with pytest.raises(stubgen.StubError):
-        stubgen.Writer(planara_core).parameters(stubgen.Overload(params, result, ""), "method")
+        stubgen.Writer(planara_core, {}).parameters(stubgen.Overload(params, result, ""), "method")
 
 
 @pytest.mark.parametrize("target", [
