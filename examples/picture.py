@@ -1,12 +1,19 @@
-"""Draws planara_core at work with planara.plot (needs matplotlib: the 'plot' extra).
+"""
+Shapes, boxes and sides
+=======================
+
+Random points are coloured by their side of a triangle, in one
+:func:`planara.array.bounded_side` call; a circle runs through three marked
+points; a rectangle, the bounding boxes of all three shapes and their union are
+drawn; a line crosses the scene with its perpendicular through the circle's
+centre, meeting it at the centre's projection.
+
+.. code-block:: text
 
     python examples/picture.py [OUTPUT]      (default: planara_picture.png)
 
-The file's extension picks the format: .png, .svg, .pdf, anything matplotlib writes.
-Random points are coloured by their side of a triangle, in one planara.array call; a
-circle runs through three marked points; a rectangle, the bounding boxes of all three
-shapes and their union are drawn; a line crosses the scene with its perpendicular
-through the circle's centre, meeting it at the centre's projection.
+The file's extension picks the format: .png, .svg, .pdf, anything matplotlib
+writes. ``make demo`` draws it into build/picture.png.
 """
 
 import pathlib
@@ -17,8 +24,8 @@ import matplotlib
 
 matplotlib.use("Agg")  # files only, no window
 
+import matplotlib.pyplot as plt  # noqa: E402
 from matplotlib import patheffects  # noqa: E402
-from matplotlib.figure import Figure  # noqa: E402
 
 import planara.array  # noqa: E402
 import planara.plot  # noqa: E402
@@ -53,7 +60,7 @@ def scene(seed=2024, count=400):
 
 def picture(s):
     """The figure of scene s."""
-    fig = Figure(figsize=(8, 7.6), layout="constrained")
+    fig = plt.figure(figsize=(8, 7.6), layout="constrained")
     ax = fig.add_subplot()
     triangle, circle, rectangle = s["triangle"], s["circle"], s["rectangle"]
     shapes = (triangle, circle, rectangle)
@@ -98,7 +105,7 @@ def main(argv=None):
     argv = sys.argv[1:] if argv is None else argv
     path = pathlib.Path(argv[0] if argv else "planara_picture.png")
     picture(scene()).savefig(path, dpi=100)
-    print(f"wrote {path.resolve()}")
+    print(f"wrote {path}")
     return path
 
 

@@ -1,19 +1,20 @@
-"""The classroom picture of a floating-point orientation test going wrong,
-next to the exact one.
+"""
+Rounding against exact predicates: the classroom grids
+======================================================
 
-For three near-collinear configurations (p, q, r), every pixel (x, y) of a
-256 x 256 grid asks for the orientation of (p + (x u, y u), q, r), where
-u = 2^-53 is the spacing of the doubles just below 1: the grids of Kettner,
-Mehlhorn, Pion, Schirra and Yap, "Classroom examples of robustness problems in
-geometric computations" (ESA 2004; CGTA 2008). The left column shows what the
-plain kernel answers, the right one what exact=True answers, in three
-colours: right turn, collinear, left turn. Pixels of the plain panel that
-differ from the exact one are wrong.
+The classroom picture of a floating-point orientation test going wrong, next
+to the exact one. For three near-collinear configurations (p, q, r), every
+pixel (x, y) of a 256 x 256 grid asks for the orientation of
+(p + (x u, y u), q, r), where u = 2^-53 is the spacing of the doubles just
+below 1: the grids of Kettner, Mehlhorn, Pion, Schirra and Yap, "Classroom
+examples of robustness problems in geometric computations" (ESA 2004; CGTA
+2008). The left column shows what the plain kernel answers, the right one what
+``exact=True`` answers, in three colours: right turn, collinear, left turn.
+Pixels of the plain panel that differ from the exact one are wrong.
+
+.. code-block:: text
 
     python examples/robustness.py [OUT.png]
-
-Drawn with planara.plot; needs numpy and matplotlib (pip install
-'planara_core[examples]').
 """
 
 import sys
@@ -75,7 +76,6 @@ def draw(path):
                   ncol=3, fontsize=9, frameon=False)
     figure.suptitle("orientation(p + (x u, y u), q, r), u = 2^-53", fontsize=11)
     figure.savefig(path, dpi=80)
-    plt.close(figure)
     return counts
 
 
