@@ -52,17 +52,6 @@ class Point2:
 
     Immutable. Points compare and hash by identity: two points with the same coordinates are
     different objects, so compare ``(p.x, p.y)``.
-
-    Examples
-    --------
-    >>> from planara import Point2, Vector2
-    >>> p = Point2(1, 2)
-    >>> p.x, p.y
-    (1.0, 2.0)
-    >>> Point2(4, 6) - p
-    Vector2(3.000000, 4.000000)
-    >>> p + Vector2(0.5, -1)
-    Point2(1.500000, 1.000000)
     """
     def __init__(
         self,
@@ -81,6 +70,17 @@ class Point2:
             The x coordinate (an int or bool is converted).
         y : float
             The y coordinate.
+
+        Examples
+        --------
+        >>> from planara import Point2, Vector2
+        >>> p = Point2(1, 2)
+        >>> p.x, p.y
+        (1.0, 2.0)
+        >>> Point2(4, 6) - p
+        Vector2(3.000000, 4.000000)
+        >>> p + Vector2(0.5, -1)
+        Point2(1.500000, 1.000000)
         """
     @property
     def x(self) -> float:
@@ -152,14 +152,6 @@ class Vector2:
     """A vector of the plane, with coordinates x and y.
 
     Immutable. Vectors add and scale by a number; they compare and hash by identity.
-
-    Examples
-    --------
-    >>> from planara import Vector2
-    >>> Vector2(1, 2) + Vector2(3, 4)
-    Vector2(4.000000, 6.000000)
-    >>> 0.5 * Vector2(1, 2)
-    Vector2(0.500000, 1.000000)
     """
     def __init__(
         self,
@@ -177,6 +169,14 @@ class Vector2:
             The x coordinate.
         y : float
             The y coordinate.
+
+        Examples
+        --------
+        >>> from planara import Vector2
+        >>> Vector2(1, 2) + Vector2(3, 4)
+        Vector2(4.000000, 6.000000)
+        >>> 0.5 * Vector2(1, 2)
+        Vector2(0.500000, 1.000000)
         """
     @property
     def x(self) -> float:
@@ -338,15 +338,6 @@ class Bbox2:
 
     The one mutable class: ``dilate``, ``scale`` and ``+=`` change the box in place. The
     bounds are stored as given, unsorted. Boxes are closed: boxes that touch overlap.
-
-    Examples
-    --------
-    >>> from planara import Bbox2
-    >>> a = Bbox2(0, 0, 2, 1)
-    >>> a + Bbox2(1, -1, 3, 0.5)
-    Bbox2(0.000000, -1.000000, 3.000000, 1.000000)
-    >>> a.do_overlap(Bbox2(2, 1, 4, 4))
-    True
     """
     @typing.overload
     def __init__(self) -> None:
@@ -359,6 +350,15 @@ class Bbox2:
         ----------
         xmin, ymin, xmax, ymax : float
             The bounds.
+
+        Examples
+        --------
+        >>> from planara import Bbox2
+        >>> a = Bbox2(0, 0, 2, 1)
+        >>> a + Bbox2(1, -1, 3, 0.5)
+        Bbox2(0.000000, -1.000000, 3.000000, 1.000000)
+        >>> a.do_overlap(Bbox2(2, 1, 4, 4))
+        True
         """
     @typing.overload
     def __init__(
@@ -601,14 +601,6 @@ class Direction2:
     is a positive multiple of the other, and ordered by their angle counterclockwise from
     the positive x axis, in [0, 2 pi): the only class with ``<``, so ``sorted`` orders
     directions by angle.
-
-    Examples
-    --------
-    >>> from planara import Direction2
-    >>> Direction2(2, 0) == Direction2(1, 0)
-    True
-    >>> sorted([Direction2(0, -1), Direction2(-1, 0)])  # by angle
-    [Direction2(-1.000000, 0.000000), Direction2(0.000000, -1.000000)]
     """
     @typing.overload
     def __init__(
@@ -631,6 +623,14 @@ class Direction2:
             A segment: the direction target - source.
         r : Ray2
             A ray: its direction.
+
+        Examples
+        --------
+        >>> from planara import Direction2
+        >>> Direction2(2, 0) == Direction2(1, 0)
+        True
+        >>> sorted([Direction2(0, -1), Direction2(-1, 0)])  # by angle
+        [Direction2(-1.000000, 0.000000), Direction2(0.000000, -1.000000)]
         """
     @typing.overload
     def __init__(self, v: Vector2) -> None: ...
@@ -828,15 +828,6 @@ class Line2:
     Its direction is (b, -a) and its positive side, where a x + b y + c > 0, is on the left
     looking along it. The coefficients are stored as computed, never normalised; a line with
     a = b = 0 is degenerate and gives infinities or NaN rather than errors.
-
-    Examples
-    --------
-    >>> from planara import Line2, Point2
-    >>> line = Line2(Point2(0, 0), Point2(2, 2))
-    >>> line
-    Line2(a=-2.000000, b=2.000000, c=0.000000)
-    >>> line.oriented_side(Point2(0, 1)), line.projection(Point2(2, 0))
-    (1, Point2(1.000000, 1.000000))
     """
     @typing.overload
     def __init__(
@@ -869,6 +860,15 @@ class Line2:
             A segment: its supporting line.
         r : Ray2
             A ray: its supporting line.
+
+        Examples
+        --------
+        >>> from planara import Line2, Point2
+        >>> line = Line2(Point2(0, 0), Point2(2, 2))
+        >>> line
+        Line2(a=-2.000000, b=2.000000, c=0.000000)
+        >>> line.oriented_side(Point2(0, 1)), line.projection(Point2(2, 0))
+        (1, Point2(1.000000, 1.000000))
         """
     @typing.overload
     def __init__(self, p: Point2, q: Point2) -> None: ...
@@ -1151,16 +1151,6 @@ class Segment2:
     """A segment from a source point to a target point.
 
     Every member of Segment2 takes its arguments by position only.
-
-    Examples
-    --------
-    >>> from planara import Point2, Segment2
-    >>> s = Segment2(Point2(0, 0), Point2(4, 2))
-    >>> s.squared_length(), s.has_on(Point2(2, 1))
-    (20.0, True)
-    >>> source, target = s
-    >>> target
-    Point2(4.000000, 2.000000)
     """
     def __init__(self, arg0: Point2, arg1: Point2, /) -> None:
         """The segment from source to target.
@@ -1171,6 +1161,16 @@ class Segment2:
             The first endpoint, positional only.
         target : Point2
             The second endpoint, positional only.
+
+        Examples
+        --------
+        >>> from planara import Point2, Segment2
+        >>> s = Segment2(Point2(0, 0), Point2(4, 2))
+        >>> s.squared_length(), s.has_on(Point2(2, 1))
+        (20.0, True)
+        >>> source, target = s
+        >>> target
+        Point2(4.000000, 2.000000)
         """
     def source(self) -> Point2:
         """The source endpoint.
@@ -1438,13 +1438,6 @@ class Ray2:
 
     It holds its source and a second point; the ray is source + t (second - source) for t >=
     0.
-
-    Examples
-    --------
-    >>> from planara import Point2, Ray2, Vector2
-    >>> r = Ray2(Point2(1, 1), Vector2(2, 0))
-    >>> r.point(2.5), r.has_on(Point2(9, 1)), r.has_on(Point2(0, 1))
-    (Point2(6.000000, 1.000000), True, False)
     """
     @typing.overload
     def __init__(self, p: Point2, q: Point2) -> None:
@@ -1465,6 +1458,13 @@ class Ray2:
             The ray's direction, as a vector.
         l : Line2
             A line whose direction the ray takes.
+
+        Examples
+        --------
+        >>> from planara import Point2, Ray2, Vector2
+        >>> r = Ray2(Point2(1, 1), Vector2(2, 0))
+        >>> r.point(2.5), r.has_on(Point2(9, 1)), r.has_on(Point2(0, 1))
+        (Point2(6.000000, 1.000000), True, False)
         """
     @typing.overload
     def __init__(self, p: Point2, d: Direction2) -> None: ...
@@ -1636,15 +1636,6 @@ class Triangle2:
 
     Counterclockwise vertices make orientation 1 and a positive area; clockwise ones -1 and
     a negative area. Triangles are equal up to a rotation of the vertices.
-
-    Examples
-    --------
-    >>> from planara import Point2, Triangle2
-    >>> t = Triangle2(Point2(0, 0), Point2(4, 0), Point2(0, 3))
-    >>> t.area(), t.orientation()
-    (6.0, 1)
-    >>> [t.bounded_side(p) for p in (Point2(1, 1), Point2(2, 0), Point2(5, 5))]
-    [1, 0, -1]
     """
     def __init__(self, p: Point2, q: Point2, r: Point2) -> None:
         """The triangle p, q, r.
@@ -1653,6 +1644,15 @@ class Triangle2:
         ----------
         p, q, r : Point2
             The vertices 0, 1 and 2.
+
+        Examples
+        --------
+        >>> from planara import Point2, Triangle2
+        >>> t = Triangle2(Point2(0, 0), Point2(4, 0), Point2(0, 3))
+        >>> t.area(), t.orientation()
+        (6.0, 1)
+        >>> [t.bounded_side(p) for p in (Point2(1, 1), Point2(2, 0), Point2(5, 5))]
+        [1, 0, -1]
         """
     def vertex(self, i: typing.SupportsInt | typing.SupportsIndex) -> Point2:
         """The vertex number i of the triangle.
@@ -1904,15 +1904,6 @@ class Circle2:
     collinear points has orientation 0 and an infinite or NaN centre and radius. The squared
     radius is stored as given, unchecked. Write the squared radius as a float:
     ``Circle2(c, 4)`` takes 4 as the orientation of a point circle.
-
-    Examples
-    --------
-    >>> from planara import Circle2, Point2
-    >>> c = Circle2(Point2(0, 0), Point2(2, 0), Point2(0, 2))
-    >>> c
-    Circle2(center=(1.000000, 1.000000), squared_radius=2.000000)
-    >>> c.orientation(), c.bounded_side(Point2(1, 1))
-    (1, 1)
     """
     @typing.overload
     def __init__(
@@ -1948,8 +1939,12 @@ class Circle2:
         Examples
         --------
         >>> from planara import Circle2, Point2
-        >>> c = Point2(0, 0)
-        >>> [Circle2(c, 1.0, k).orientation() for k in (0, 5, -7)]
+        >>> c = Circle2(Point2(0, 0), Point2(2, 0), Point2(0, 2))
+        >>> c
+        Circle2(center=(1.000000, 1.000000), squared_radius=2.000000)
+        >>> c.orientation(), c.bounded_side(Point2(1, 1))
+        (1, 1)
+        >>> [Circle2(Point2(0, 0), 1.0, k).orientation() for k in (0, 5, -7)]
         [1, 1, -1]
         """
     @typing.overload
@@ -2176,15 +2171,6 @@ class IsoRectangle2:
 
     Its constructors sort the coordinates (but the one from four points). Its vertices run
     counterclockwise from the lower left corner.
-
-    Examples
-    --------
-    >>> from planara import IsoRectangle2, Point2
-    >>> r = IsoRectangle2(Point2(3, 1), Point2(1, 4))
-    >>> r
-    IsoRectangle2(xmin=1.000000, ymin=1.000000, xmax=3.000000, ymax=4.000000)
-    >>> r.area(), r.bounded_side(Point2(2, 2))
-    (6.0, 1)
     """
     @typing.overload
     def __init__(self, p: Point2, q: Point2) -> None:
@@ -2206,6 +2192,15 @@ class IsoRectangle2:
             The corners' coordinates, in any order.
         bbox : Bbox2
             A box.
+
+        Examples
+        --------
+        >>> from planara import IsoRectangle2, Point2
+        >>> r = IsoRectangle2(Point2(3, 1), Point2(1, 4))
+        >>> r
+        IsoRectangle2(xmin=1.000000, ymin=1.000000, xmax=3.000000, ymax=4.000000)
+        >>> r.area(), r.bounded_side(Point2(2, 2))
+        (6.0, 1)
         """
     @typing.overload
     def __init__(self, left: Point2, right: Point2, bottom: Point2, top: Point2) -> None: ...

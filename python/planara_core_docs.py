@@ -167,18 +167,18 @@ Side and position questions answer with the ints -1, 0 and 1; only
     "Point2": _doc(
         "A point of the plane, with coordinates x and y.",
         "Immutable. Points compare and hash by identity: two points with the same "
-        "coordinates are different objects, so compare ``(p.x, p.y)``.",
-        examples=">>> from planara import Point2, Vector2\n"
-                 ">>> p = Point2(1, 2)\n"
-                 ">>> p.x, p.y\n(1.0, 2.0)\n"
-                 ">>> Point2(4, 6) - p\nVector2(3.000000, 4.000000)\n"
-                 ">>> p + Vector2(0.5, -1)\nPoint2(1.500000, 1.000000)"),
+        "coordinates are different objects, so compare ``(p.x, p.y)``."),
     "Point2.__init__": _doc(
         "The point (x, y).",
         "The two coordinates are positional only: ``Point2(x=1, y=2)`` raises TypeError. "
         "Any double is taken, NaN and infinities included.",
         params=[("x", "float", "The x coordinate (an int or bool is converted)."),
-                ("y", "float", "The y coordinate.")]),
+                ("y", "float", "The y coordinate.")],
+        examples=">>> from planara import Point2, Vector2\n"
+                 ">>> p = Point2(1, 2)\n"
+                 ">>> p.x, p.y\n(1.0, 2.0)\n"
+                 ">>> Point2(4, 6) - p\nVector2(3.000000, 4.000000)\n"
+                 ">>> p + Vector2(0.5, -1)\nPoint2(1.500000, 1.000000)"),
     "Point2.x": _coordinate("x coordinate", "point"),
     "Point2.y": _coordinate("y coordinate", "point"),
     "Point2.__sub__": _doc(
@@ -197,14 +197,14 @@ Side and position questions answer with the ints -1, 0 and 1; only
 
     "Vector2": _doc(
         "A vector of the plane, with coordinates x and y.",
-        "Immutable. Vectors add and scale by a number; they compare and hash by identity.",
-        examples=">>> from planara import Vector2\n"
-                 ">>> Vector2(1, 2) + Vector2(3, 4)\nVector2(4.000000, 6.000000)\n"
-                 ">>> 0.5 * Vector2(1, 2)\nVector2(0.500000, 1.000000)"),
+        "Immutable. Vectors add and scale by a number; they compare and hash by identity."),
     "Vector2.__init__": _doc(
         "The vector (x, y).",
         "The two coordinates are positional only.",
-        params=[("x", "float", "The x coordinate."), ("y", "float", "The y coordinate.")]),
+        params=[("x", "float", "The x coordinate."), ("y", "float", "The y coordinate.")],
+        examples=">>> from planara import Vector2\n"
+                 ">>> Vector2(1, 2) + Vector2(3, 4)\nVector2(4.000000, 6.000000)\n"
+                 ">>> 0.5 * Vector2(1, 2)\nVector2(0.500000, 1.000000)"),
     "Vector2.x": _coordinate("x coordinate", "vector"),
     "Vector2.y": _coordinate("y coordinate", "vector"),
     "Vector2.__add__": _doc(
@@ -255,17 +255,17 @@ Side and position questions answer with the ints -1, 0 and 1; only
         "An axis-parallel bounding box of doubles, xmin, ymin, xmax, ymax.",
         "The one mutable class: ``dilate``, ``scale`` and ``+=`` change the box in place. "
         "The bounds are stored as given, unsorted. Boxes are closed: boxes that touch "
-        "overlap.",
+        "overlap."),
+    "Bbox2.__init__": _doc(
+        "A box from its four bounds, or the empty box.",
+        "Without arguments, the empty box (inf, inf, -inf, -inf), neutral for ``+``. "
+        "The four bounds are stored as given, even when xmin > xmax.",
+        params=[("xmin, ymin, xmax, ymax", "float", "The bounds.")],
         examples=">>> from planara import Bbox2\n"
                  ">>> a = Bbox2(0, 0, 2, 1)\n"
                  ">>> a + Bbox2(1, -1, 3, 0.5)\n"
                  "Bbox2(0.000000, -1.000000, 3.000000, 1.000000)\n"
                  ">>> a.do_overlap(Bbox2(2, 1, 4, 4))\nTrue"),
-    "Bbox2.__init__": _doc(
-        "A box from its four bounds, or the empty box.",
-        "Without arguments, the empty box (inf, inf, -inf, -inf), neutral for ``+``. "
-        "The four bounds are stored as given, even when xmin > xmax.",
-        params=[("xmin, ymin, xmax, ymax", "float", "The bounds.")]),
     "Bbox2.xmin": _coordinate("least x", "box"),
     "Bbox2.ymin": _coordinate("least y", "box"),
     "Bbox2.xmax": _coordinate("greatest x", "box"),
@@ -326,11 +326,7 @@ Side and position questions answer with the ints -1, 0 and 1; only
         "Its components dx, dy are stored as given, not normalised. Directions are equal "
         "when one is a positive multiple of the other, and ordered by their angle "
         "counterclockwise from the positive x axis, in [0, 2 pi): the only class with "
-        "``<``, so ``sorted`` orders directions by angle.",
-        examples=">>> from planara import Direction2\n"
-                 ">>> Direction2(2, 0) == Direction2(1, 0)\nTrue\n"
-                 ">>> sorted([Direction2(0, -1), Direction2(-1, 0)])  # by angle\n"
-                 "[Direction2(-1.000000, 0.000000), Direction2(0.000000, -1.000000)]"),
+        "``<``, so ``sorted`` orders directions by angle."),
     "Direction2.__init__": _doc(
         "A direction from two components, a vector, a segment or a ray.",
         "``Direction2(x, y)``, ``Direction2(v)``, ``Direction2(s)`` (from the source to the "
@@ -338,7 +334,11 @@ Side and position questions answer with the ints -1, 0 and 1; only
         params=[("x, y", "float", "The components dx, dy."),
                 ("v", "Vector2", "A vector."),
                 ("s", "Segment2", "A segment: the direction target - source."),
-                ("r", "Ray2", "A ray: its direction.")]),
+                ("r", "Ray2", "A ray: its direction.")],
+        examples=">>> from planara import Direction2\n"
+                 ">>> Direction2(2, 0) == Direction2(1, 0)\nTrue\n"
+                 ">>> sorted([Direction2(0, -1), Direction2(-1, 0)])  # by angle\n"
+                 "[Direction2(-1.000000, 0.000000), Direction2(0.000000, -1.000000)]"),
     "Direction2.dx": _coordinate("x component", "direction"),
     "Direction2.dy": _coordinate("y component", "direction"),
     "Direction2.delta": _doc(
@@ -388,12 +388,7 @@ Side and position questions answer with the ints -1, 0 and 1; only
         "Its direction is (b, -a) and its positive side, where a x + b y + c > 0, is on "
         "the left looking along it. The coefficients are stored as computed, never "
         "normalised; a line with a = b = 0 is degenerate and gives infinities or NaN "
-        "rather than errors.",
-        examples=">>> from planara import Line2, Point2\n"
-                 ">>> line = Line2(Point2(0, 0), Point2(2, 2))\n"
-                 ">>> line\nLine2(a=-2.000000, b=2.000000, c=0.000000)\n"
-                 ">>> line.oriented_side(Point2(0, 1)), line.projection(Point2(2, 0))\n"
-                 "(1, Point2(1.000000, 1.000000))"),
+        "rather than errors."),
     "Line2.__init__": _doc(
         "A line from coefficients, two points, a point and a direction or vector, a "
         "segment or a ray.",
@@ -407,7 +402,12 @@ Side and position questions answer with the ints -1, 0 and 1; only
                 ("d", "Direction2", "The line's direction."),
                 ("v", "Vector2", "The line's direction, as a vector."),
                 ("s", "Segment2", "A segment: its supporting line."),
-                ("r", "Ray2", "A ray: its supporting line.")]),
+                ("r", "Ray2", "A ray: its supporting line.")],
+        examples=">>> from planara import Line2, Point2\n"
+                 ">>> line = Line2(Point2(0, 0), Point2(2, 2))\n"
+                 ">>> line\nLine2(a=-2.000000, b=2.000000, c=0.000000)\n"
+                 ">>> line.oriented_side(Point2(0, 1)), line.projection(Point2(2, 0))\n"
+                 "(1, Point2(1.000000, 1.000000))"),
     "Line2.from_ray": _doc(
         "The supporting line of the ray r: the same as ``Line2(r)``.",
         params=[("r", "Ray2", "The ray.")], returns=("Line2", "A new line.")),
@@ -458,15 +458,15 @@ Side and position questions answer with the ints -1, 0 and 1; only
 
     "Segment2": _doc(
         "A segment from a source point to a target point.",
-        "Every member of Segment2 takes its arguments by position only.",
+        "Every member of Segment2 takes its arguments by position only."),
+    "Segment2.__init__": _doc(
+        "The segment from source to target.",
+        params=[("source", "Point2", "The first endpoint, positional only."),
+                ("target", "Point2", "The second endpoint, positional only.")],
         examples=">>> from planara import Point2, Segment2\n"
                  ">>> s = Segment2(Point2(0, 0), Point2(4, 2))\n"
                  ">>> s.squared_length(), s.has_on(Point2(2, 1))\n(20.0, True)\n"
                  ">>> source, target = s\n>>> target\nPoint2(4.000000, 2.000000)"),
-    "Segment2.__init__": _doc(
-        "The segment from source to target.",
-        params=[("source", "Point2", "The first endpoint, positional only."),
-                ("target", "Point2", "The second endpoint, positional only.")]),
     "Segment2.source": _doc("The source endpoint.", returns=("Point2", "A new point.")),
     "Segment2.target": _doc("The target endpoint.", returns=("Point2", "A new point.")),
     "Segment2.min": _doc("The lexicographically smaller endpoint (by x, then y).",
@@ -513,11 +513,7 @@ Side and position questions answer with the ints -1, 0 and 1; only
     "Ray2": _doc(
         "A ray: a source point and every point beyond it in one direction.",
         "It holds its source and a second point; the ray is source + t (second - source) "
-        "for t >= 0.",
-        examples=">>> from planara import Point2, Ray2, Vector2\n"
-                 ">>> r = Ray2(Point2(1, 1), Vector2(2, 0))\n"
-                 ">>> r.point(2.5), r.has_on(Point2(9, 1)), r.has_on(Point2(0, 1))\n"
-                 "(Point2(6.000000, 1.000000), True, False)"),
+        "for t >= 0."),
     "Ray2.__init__": _doc(
         "The ray from p through q, or from p in a direction, along a vector or along a line.",
         "``Ray2(p, d)``, ``Ray2(p, v)`` and ``Ray2(p, l)`` store p plus the direction, the "
@@ -526,7 +522,11 @@ Side and position questions answer with the ints -1, 0 and 1; only
                 ("q", "Point2", "A second point of the ray."),
                 ("d", "Direction2", "The ray's direction."),
                 ("v", "Vector2", "The ray's direction, as a vector."),
-                ("l", "Line2", "A line whose direction the ray takes.")]),
+                ("l", "Line2", "A line whose direction the ray takes.")],
+        examples=">>> from planara import Point2, Ray2, Vector2\n"
+                 ">>> r = Ray2(Point2(1, 1), Vector2(2, 0))\n"
+                 ">>> r.point(2.5), r.has_on(Point2(9, 1)), r.has_on(Point2(0, 1))\n"
+                 "(Point2(6.000000, 1.000000), True, False)"),
     "Ray2.source": _doc("The source point.", returns=("Point2", "A new point.")),
     "Ray2.point": _doc(
         "The point at parameter i: the source for 0, the stored second point for 1.",
@@ -561,15 +561,15 @@ Side and position questions answer with the ints -1, 0 and 1; only
     "Triangle2": _doc(
         "A triangle with vertices p, q, r, in that order.",
         "Counterclockwise vertices make orientation 1 and a positive area; clockwise ones "
-        "-1 and a negative area. Triangles are equal up to a rotation of the vertices.",
+        "-1 and a negative area. Triangles are equal up to a rotation of the vertices."),
+    "Triangle2.__init__": _doc(
+        "The triangle p, q, r.",
+        params=[("p, q, r", "Point2", "The vertices 0, 1 and 2.")],
         examples=">>> from planara import Point2, Triangle2\n"
                  ">>> t = Triangle2(Point2(0, 0), Point2(4, 0), Point2(0, 3))\n"
                  ">>> t.area(), t.orientation()\n(6.0, 1)\n"
                  ">>> [t.bounded_side(p) for p in (Point2(1, 1), Point2(2, 0), Point2(5, 5))]\n"
                  "[1, 0, -1]"),
-    "Triangle2.__init__": _doc(
-        "The triangle p, q, r.",
-        params=[("p, q, r", "Point2", "The vertices 0, 1 and 2.")]),
     "Triangle2.vertex": _vertex("triangle", "the vertex i mod 3 (``t.vertex(-1)`` is vertex 2)."),
     "Triangle2.__getitem__": _vertex("triangle", "``t[i]`` is ``t.vertex(i)``, the vertex "
                                      "i mod 3."),
@@ -615,11 +615,7 @@ Side and position questions answer with the ints -1, 0 and 1; only
         "three collinear points has orientation 0 and an infinite or NaN centre and "
         "radius. The squared radius is stored as given, unchecked. Write the squared "
         "radius as a float: ``Circle2(c, 4)`` takes 4 as the orientation of a point "
-        "circle.",
-        examples=">>> from planara import Circle2, Point2\n"
-                 ">>> c = Circle2(Point2(0, 0), Point2(2, 0), Point2(0, 2))\n"
-                 ">>> c\nCircle2(center=(1.000000, 1.000000), squared_radius=2.000000)\n"
-                 ">>> c.orientation(), c.bounded_side(Point2(1, 1))\n(1, 1)"),
+        "circle."),
     "Circle2.__init__": _doc(
         "A circle from its centre and squared radius, through three points, from a "
         "diameter, or the point circle at a centre.",
@@ -639,8 +635,11 @@ Side and position questions answer with the ints -1, 0 and 1; only
                  "counterclockwise."),
                 ("p, q, r", "Point2", "Points on the circle (p and q: the ends of a diameter).")],
         examples=">>> from planara import Circle2, Point2\n"
-                 ">>> c = Point2(0, 0)\n"
-                 ">>> [Circle2(c, 1.0, k).orientation() for k in (0, 5, -7)]\n[1, 1, -1]"),
+                 ">>> c = Circle2(Point2(0, 0), Point2(2, 0), Point2(0, 2))\n"
+                 ">>> c\nCircle2(center=(1.000000, 1.000000), squared_radius=2.000000)\n"
+                 ">>> c.orientation(), c.bounded_side(Point2(1, 1))\n(1, 1)\n"
+                 ">>> [Circle2(Point2(0, 0), 1.0, k).orientation() for k in (0, 5, -7)]\n"
+                 "[1, 1, -1]"),
     "Circle2.center": _doc("The centre.", returns=("Point2", "A new point.")),
     "Circle2.squared_radius": _doc("The squared radius, as stored.",
                                    returns=("float", "The squared radius.")),
@@ -680,12 +679,7 @@ Side and position questions answer with the ints -1, 0 and 1; only
     "IsoRectangle2": _doc(
         "An axis-parallel rectangle, closed, with corners (xmin, ymin) and (xmax, ymax).",
         "Its constructors sort the coordinates (but the one from four points). Its "
-        "vertices run counterclockwise from the lower left corner.",
-        examples=">>> from planara import IsoRectangle2, Point2\n"
-                 ">>> r = IsoRectangle2(Point2(3, 1), Point2(1, 4))\n"
-                 ">>> r\nIsoRectangle2(xmin=1.000000, ymin=1.000000, xmax=3.000000, "
-                 "ymax=4.000000)\n"
-                 ">>> r.area(), r.bounded_side(Point2(2, 2))\n(6.0, 1)"),
+        "vertices run counterclockwise from the lower left corner."),
     "IsoRectangle2.__init__": _doc(
         "A rectangle from two opposite corners, from four extreme points, from four "
         "numbers or from a box.",
@@ -696,7 +690,12 @@ Side and position questions answer with the ints -1, 0 and 1; only
         params=[("p, q", "Point2", "Two opposite corners."),
                 ("left, right, bottom, top", "Point2", "Points giving xmin, xmax, ymin, ymax."),
                 ("min_x, min_y, max_x, max_y", "float", "The corners' coordinates, in any order."),
-                ("bbox", "Bbox2", "A box.")]),
+                ("bbox", "Bbox2", "A box.")],
+        examples=">>> from planara import IsoRectangle2, Point2\n"
+                 ">>> r = IsoRectangle2(Point2(3, 1), Point2(1, 4))\n"
+                 ">>> r\nIsoRectangle2(xmin=1.000000, ymin=1.000000, xmax=3.000000, "
+                 "ymax=4.000000)\n"
+                 ">>> r.area(), r.bounded_side(Point2(2, 2))\n(6.0, 1)"),
     "IsoRectangle2.vertex": _vertex("rectangle", "0 the lower left corner, then "
                                     "counterclockwise; ``r.vertex(5)`` is ``r.vertex(1)`` "
                                     "and every negative remainder gives the upper left corner."),
