@@ -17,7 +17,8 @@ WHEELHOUSE := build/wheelhouse
 DIST := dist
 WHEEL_PLAT := manylinux_2_34_x86_64
 
-.PHONY: demo test bench sanitize install system-deps clean stubs wheel wheel-check sdist
+.PHONY: demo test bench sanitize install system-deps browser-deps clean stubs wheel wheel-check sdist \
+        docs docs-check
 
 demo: install
 	$(VPY) examples/tour.py
@@ -27,7 +28,7 @@ demo: install
 # The whole suite but the packaging checks, which build and install
 # distributions into fresh environments (make wheel-check).
 test: install
-	$(VPY) -m pytest -m "not wheel"
+	$(VPY) -m pytest -m "not wheel and not site"
 
 # The tables: planara_core against plain Python, shapely 2.x and the binding
 # layer's floor (see benchmarks/run.py; options through BENCH_ARGS), then
@@ -111,25 +112,37 @@ sanitize: system-deps $(ASAN_VENV)/.requirements
 	  -C cmake.define.PLANARA_EXTRA_FLAGS="$(SANITIZE_FLAGS)"
 	rm -rf $(ASAN_REPORTS) && mkdir -p $(ASAN_REPORTS)
 	set -o pipefail; \
-	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider --capture=sys -m "not wheel and not emulated" 2>&1 | tee $(ASAN_LOG); \
+	$(SANITIZE_ENV) $(ASAN_VPY) -m pytest -p no:cacheprovider --capture=sys -m "not wheel and not emulated and not site" 2>&1 | tee $(ASAN_LOG); \
 	  status=$$?; \
 	  if [ -n "$$(ls -A $(ASAN_REPORTS))" ] || grep -qE "$(SANITIZER_REPORT)" $(ASAN_LOG); then \
 	    cat $(ASAN_REPORTS)/* 2>/dev/null; echo "sanitizer reports found: see above"; exit 1; fi; \
 	  exit $$status
+
+# Installs Debian packages (the second argument) unless every file of the first
+# is there.
+define apt_install
+	@for f in $(1); do \
+	  if [ ! -f $$f ]; then \
+	    echo "installing $(2)"; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $(2) || exit 1; \
+	    break; \
+	  fi; \
+	done
+endef
 
 # The CGAL and Boost headers, and qemu-user, with which the tests run the
 # modules on emulated processors without AVX.
 SYSTEM_FILES := $(HEADERS) /usr/bin/qemu-x86_64
 SYSTEM_PACKAGES := libcgal-dev libboost-dev qemu-user
 system-deps:
-	@for f in $(SYSTEM_FILES); do \
-	  if [ ! -f $$f ]; then \
-	    echo "installing $(SYSTEM_PACKAGES)"; \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $(SYSTEM_PACKAGES) || exit 1; \
-	    break; \
-	  fi; \
-	done
+	$(call apt_install,$(SYSTEM_FILES),$(SYSTEM_PACKAGES))
+
+# The browser the site is checked in, and the driver selenium talks to.
+BROWSER_FILES := /usr/bin/chromium /usr/bin/chromedriver
+BROWSER_PACKAGES := chromium chromium-driver
+browser-deps:
+	$(call apt_install,$(BROWSER_FILES),$(BROWSER_PACKAGES))
 
 # One rule for both venvs (.venv and .venv-asan); make must not delete them as
 # intermediate files.
@@ -144,6 +157,28 @@ system-deps:
 
 $(VENV)/.dist: $(VENV)/.requirements python/requirements-dist.txt
 	$(VPY) -m pip install --quiet -r python/requirements-dist.txt
+	touch $@
+
+# The site: user guide, API reference (from the type stubs), examples gallery,
+# built offline into build/docs/html with warnings as errors and every
+# reference resolved. sphinx-gallery runs the examples, headless. The
+# generated sources (docs/api, docs/gallery) are rebuilt every time.
+DOCS_BUILD := build/docs
+DOCS_FLAGS := -W --keep-going -n -q
+
+docs: install $(VENV)/.docs
+	rm -rf $(DOCS_BUILD) docs/api docs/gallery
+	MPLBACKEND=Agg $(VPY) -m sphinx $(DOCS_FLAGS) -b html -d $(DOCS_BUILD)/doctrees docs $(DOCS_BUILD)/html
+
+# The built site in headless Chromium, served from this machine: every page
+# loads with no console error and no request outside the site, the search
+# finds, the navigation reaches every guide page; it writes screenshots of the
+# home page and an API page to build/docs/screenshots.
+docs-check: docs browser-deps
+	$(VPY) -m pytest -m site tests/test_site.py
+
+$(VENV)/.docs: $(VENV)/.requirements python/requirements-docs.txt
+	$(VPY) -m pip install --quiet -r python/requirements-docs.txt
 	touch $@
 
 # shapely and numba for the comparisons, the floor: a minimal binding built with

@@ -89,7 +89,8 @@ nitpick_ignore_regex = [
 
 html_theme = "furo"
 html_title = f"planara {release}"
-html_static_path = []
+html_static_path = ["_static"]
+html_favicon = "_static/favicon.svg"
 html_theme_options = {
     "footer_icons": [],
     "top_of_page_buttons": [],
