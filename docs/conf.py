@@ -20,7 +20,9 @@ copyright = "the planara developers; LGPL-3.0-or-later"
 release = planara.__version__
 version = release
 
+sys.path.insert(0, str(ROOT / "docs" / "_ext"))
 extensions = [
+    "member_tables",
     "myst_parser",
     "autoapi.extension",
     "numpydoc",
