@@ -26,6 +26,7 @@ EXTENSIONS = {"planara/" + EXTENSION.replace("planara_core", name) for name in (
 PACKAGE_FILES = ["__init__.py", "array.py", "plot.py", "_pickling.py", "__init__.pyi", "array.pyi",
                  "plot.pyi", "py.typed"]
 PACKAGE = {*EXTENSIONS, *(f"planara/{name}" for name in PACKAGE_FILES)}
+LICENSE_FILES = ("LICENSE", "COPYING")
 
 pytestmark = pytest.mark.wheel
 
@@ -101,6 +102,10 @@ def test_wheel_holds_the_installed_module_and_its_stubs(request, kind, tag):
         payload = {n for n in names if ".dist-info/" not in n and not n.endswith("/")}
         assert payload == {EXTENSION, "planara_core.pyi", "planara_core-stubs/__init__.pyi",
                            *PACKAGE}
+        # The license and the GPL it builds on, as in the source tree.
+        for name in LICENSE_FILES:
+            (found,) = [n for n in names if ".dist-info/" in n and n.endswith("/" + name)]
+            assert zf.read(found) == (ROOT / name).read_bytes()
         for name in (EXTENSION, *EXTENSIONS):
             assert zf.read(name) == (site / name).read_bytes(), \
                 f"the installed {name} is not the wheel's; run `{rebuild}`"
@@ -132,7 +137,7 @@ def test_sdist_holds_the_sources_and_no_build_products(sdist):
     sources = {str(path.relative_to(ROOT)) for top in ("src", "python")
                for path in (ROOT / top).rglob("*")
                if path.is_file() and "__pycache__" not in path.parts and path.suffix != ".so"}
-    missing = {"PKG-INFO", "pyproject.toml", "README.md", *sources} - names
+    missing = {"PKG-INFO", "pyproject.toml", "README.md", *LICENSE_FILES, *sources} - names
     assert not missing
     stray = {name for name in names
              if name.split("/")[0] in {"build", "dist", ".venv", ".venv-asan", ".git"}
