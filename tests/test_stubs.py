@@ -286,3 +286,21 @@ def test_plot_stub_names_the_artist_drawn_for_each_class(obj):
     (result,) = DRAW_RESULTS[type(obj).__name__]
     assert isinstance(planara.plot.draw(obj, ax), stub_class(result))
     assert all(isinstance(c, stub_class("Collection")) for c in planara.plot.draw([obj], ax))
+
+
+@pytest.mark.parametrize("module, stub", [
+    (planara, "__init__.pyi"), (planara.array, "array.pyi"), (planara.plot, "plot.pyi"),
+], ids=lambda value: getattr(value, "__name__", value))
+def test_package_stub_docstrings_are_the_runtime_docstrings(module, stub):
+    """The reference is built from the stubs; their text is the source's, the
+    module's and every public function's (on its first overload)."""
+    tree = stub_tree(stub)
+    assert ast.get_docstring(tree, clean=True) == inspect.getdoc(module)
+    functions = {}
+    for node in tree.body:
+        if isinstance(node, ast.FunctionDef):
+            functions.setdefault(node.name, node)
+    for name in getattr(module, "__all__", []):
+        if name in functions:
+            assert ast.get_docstring(functions[name], clean=True) == \
+                inspect.getdoc(getattr(module, name)), name

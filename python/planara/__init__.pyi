@@ -1,6 +1,14 @@
 # Type stub of planara: the names of planara_core, typed by its own stub, and
 # the bulk functions and the drawing functions, which `import planara` makes
 # reachable as planara.array and planara.plot.
+"""2D geometry over the CGAL kernel Simple_cartesian<double>.
+
+The value classes and the two functions are those of planara_core, the very
+same objects; `planara.array` applies the kernel's predicates to numpy arrays
+of points (it needs numpy: the `array` extra), and `planara.plot` draws objects
+and point arrays with matplotlib (the `plot` extra). Importing planara also
+makes every planara_core object picklable and copyable.
+"""
 from . import array as array
 from . import plot as plot
 from planara_core import Bbox2 as Bbox2

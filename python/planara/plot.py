@@ -69,8 +69,8 @@ def draw(obj, ax=None, *, at=None, aspect="equal", **style):
     - Ray2: a LineCollection of one ray, from its source to the edge of the view,
       likewise recomputed whenever it is drawn; a ray whose two points
       coincide is a line of no length at its source;
-    - Vector2, Direction2: arrows (a Quiver) from `at` (a Point2; the origin
-      by default), vectors as long as they are, directions of length 1.
+    - Vector2, Direction2: arrows (a Quiver) from `at` (the origin by default),
+      vectors as long as they are, directions of length 1.
 
     Nothing is drawn, and None returned, for an object with a non-finite
     coordinate, a circle whose squared radius is negative or NaN, and a line
@@ -80,13 +80,51 @@ def draw(obj, ax=None, *, at=None, aspect="equal", **style):
     is flattened and drawn as one collection per class, in the order the
     classes first appear: PathCollection for points, LineCollection for
     segments, lines and rays, PolyCollection for triangles, rectangles and
-    boxes, a PolyCollection of circles and a Quiver for arrows. The result is
-    the list of them; objects that cannot be drawn are left out.
+    boxes, a PolyCollection of circles and a Quiver for arrows. Objects that
+    cannot be drawn are left out.
 
-    style is passed on to every artist (color, linewidth, linestyle, alpha,
-    label, zorder, ...); `color` colours lines and edges, and the insides of
-    shapes faintly. aspect is set on the Axes (None leaves it alone).
-    Anything else raises TypeError, before anything is drawn.
+    Parameters
+    ----------
+    obj : planara_core object, or list, tuple or object array of them
+        What to draw: Point2, Segment2, Triangle2, IsoRectangle2, Bbox2, Circle2,
+        Line2, Ray2, Vector2 or Direction2.
+    ax : matplotlib.axes.Axes, optional
+        Where to draw; the current Axes (pyplot's) by default.
+    at : Point2, optional
+        Where arrows of vectors and directions start; the origin by default.
+    aspect : {"equal", "auto"}, float or None, default "equal"
+        Set on the Axes, so that circles look round; None leaves it alone.
+    **style
+        Passed on to every artist (color, linewidth, linestyle, alpha, label,
+        zorder, ...); ``color`` colours lines and edges, and the insides of shapes
+        faintly.
+
+    Returns
+    -------
+    matplotlib artist, None, or list of matplotlib collections
+        For one object, its artist (None if it cannot be drawn); for many, the
+        list of collections, one per class.
+
+    Raises
+    ------
+    TypeError
+        If obj (or an element) is of another class, ax is not an Axes or at not a
+        Point2; nothing is drawn then.
+
+    Examples
+    --------
+    >>> import matplotlib
+    >>> matplotlib.use("Agg")
+    >>> import matplotlib.pyplot as plt
+    >>> import planara.plot
+    >>> from planara import Point2, Triangle2
+    >>> fig, ax = plt.subplots()
+    >>> t = Triangle2(Point2(0, 0), Point2(4, 0), Point2(1, 3))
+    >>> planara.plot.draw(t, ax, color="C1").get_xy().tolist()
+    [[0.0, 0.0], [4.0, 0.0], [1.0, 3.0], [0.0, 0.0]]
+    >>> [type(c).__name__ for c in planara.plot.draw([t, Point2(1, 1), t.bbox()], ax)]
+    ['PolyCollection', 'PathCollection', 'PolyCollection']
+    >>> plt.close(fig)
     """
     ax = _axes(ax)
     start = _start(at)
@@ -100,26 +138,80 @@ def draw(obj, ax=None, *, at=None, aspect="equal", **style):
 
 def points(xy, codes=None, *, ax=None, labels=None, colors=None, legend=True, cells=None,
            aspect="equal", **style):
-    """Draw the points of xy (an array-like whose last axis holds x and y) on ax.
+    """Draw the points of xy on ax, in one colour or coloured by codes.
 
     Without codes, the points are markers of one colour (a PathCollection, as
     from Axes.scatter, with style passed on) and that collection is returned.
 
-    codes (ints or bools, one per point: the results of planara.array) colour
-    the points: -1 outside, 0 boundary, 1 inside, and False and True ("not on",
-    "on"), each its own colour. labels and colors (mappings from code to
-    legend text and to matplotlib colour) replace those names and colours;
-    other codes need a colour. Every code present is drawn as its own collection,
-    labelled, and the result maps each code to its collection, in code order;
-    with legend=True the Axes shows a legend.
+    Codes (the results of planara.array, one per point) colour the points: -1
+    outside, 0 boundary, 1 inside, and False and True ("not on", "on"), each in
+    its own colour and its own labelled collection; labels and colors rename and
+    recolour them (``{-1: "right turn", 0: "collinear", 1: "left turn"}`` for
+    orientations).
 
     A grid of points (an m x n x 2 array whose x change along one axis and y
     along the other, both strictly monotonic, as numpy.meshgrid makes) is drawn
     as the cells around its points (PolyCollections of rectangles meeting
-    halfway between neighbours), which tile the plane at any zoom; cells=True
-    insists on that, cells=False draws markers instead.
+    halfway between neighbours), which tile the plane at any zoom: a 256 x 256
+    grid of codes reads as a picture.
 
     Points with a non-finite coordinate are left out.
+
+    Parameters
+    ----------
+    xy : array_like
+        Points, an array whose last axis holds x and y.
+    codes : array_like of int or bool, optional
+        One code per point, of xy's leading shape.
+    ax : matplotlib.axes.Axes, optional
+        Where to draw; the current Axes (pyplot's) by default.
+    labels : mapping, optional
+        Legend text by code, replacing the default names.
+    colors : mapping, optional
+        Matplotlib colour by code, replacing the default colours; codes other
+        than -1, 0, 1, False and True need one.
+    legend : bool, default True
+        Whether the Axes shows a legend of the codes.
+    cells : bool, optional
+        True insists on drawing a grid as cells, False draws markers; by default
+        cells for a grid and markers otherwise.
+    aspect : {"equal", "auto"}, float or None, default "equal"
+        Set on the Axes; None leaves it alone.
+    **style
+        Passed on to the collections (s, marker, alpha, zorder, ...). With codes,
+        colours and labels come from colors and labels, not from style.
+
+    Returns
+    -------
+    PathCollection or dict
+        Without codes, the one collection; with codes, a dict mapping each code
+        present, in code order, to its collection.
+
+    Raises
+    ------
+    TypeError
+        If xy or codes are not real numbers or ints, or style gives color, c or
+        label together with codes.
+    ValueError
+        If xy's last axis is not 2 long, codes has another shape, a code has no
+        colour, or cells=True is asked of points that are not a grid.
+
+    Examples
+    --------
+    >>> import matplotlib
+    >>> matplotlib.use("Agg")
+    >>> import matplotlib.pyplot as plt
+    >>> import numpy as np
+    >>> import planara.array
+    >>> import planara.plot
+    >>> from planara import Point2, Triangle2
+    >>> fig, ax = plt.subplots()
+    >>> t = Triangle2(Point2(0, 0), Point2(4, 0), Point2(1, 3))
+    >>> xy = np.random.default_rng(0).uniform(-2, 5, (500, 2))
+    >>> drawn = planara.plot.points(xy, planara.array.bounded_side(t, xy), ax=ax, s=6)
+    >>> sorted(drawn), drawn[1].get_label()
+    ([-1, 1], 'inside')
+    >>> plt.close(fig)
     """
     ax = _axes(ax)
     xy = _point_array(xy)
