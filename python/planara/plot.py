@@ -5,9 +5,9 @@ draws on the Axes it is given (the current one when ax is None), passes its
 style keywords on to matplotlib, returns what it drew and, unless told
 otherwise, gives the Axes an equal aspect, so that circles look round.
 
-- draw(obj, ax=None, **style) draws one object, or a list or object array of
+- ``draw(obj, ax=None, **style)`` draws one object, or a list or object array of
   them (any shape, classes mixed), as one collection per class;
-- points(xy, codes=None, *, ax=None, **style) draws an array of points,
+- ``points(xy, codes=None, *, ax=None, **style)`` draws an array of points,
   coloured by the codes that planara.array returns, with a legend naming them.
 
 Numbers are read through the objects' public accessors. Whatever cannot be
