@@ -99,3 +99,15 @@ html_theme_options = {
 }
 html_show_sourcelink = False
 html_copy_source = False
+
+
+def skip_member(app, what, name, obj, skip, options):
+    # `__hash__ = None` in the stubs marks the classes that define == as
+    # unhashable; each class's == entry says so in words.
+    if name.endswith(".__hash__"):
+        return True
+    return None
+
+
+def setup(app):
+    app.connect("autoapi-skip-member", skip_member)
