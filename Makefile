@@ -13,7 +13,8 @@ HEADERS := /usr/include/CGAL/Simple_cartesian.h /usr/include/boost/math/special_
 WHEELHOUSE := build/wheelhouse
 
 # The distributions: the wheel repaired to the manylinux tag below (the lowest
-# that GCC 12 and glibc 2.36 of Debian 12 allow; see docs/install.md) and the sdist.
+# that GCC 12 and glibc 2.36 of Debian 12 allow; see docs/development.md,
+# Wheels) and the sdist.
 DIST := dist
 WHEEL_PLAT := manylinux_2_34_x86_64
 

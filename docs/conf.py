@@ -98,6 +98,9 @@ html_theme_options = {
     "top_of_page_buttons": [],
 }
 html_show_sourcelink = False
+# Search results without a summary: fetching the pages' text for one fails
+# when the site is opened from files rather than a server.
+html_show_search_summary = False
 html_copy_source = False
 
 

@@ -114,6 +114,24 @@ def test_search_finds(browser, origin, query, target):
     assert origin + target in links, links
 
 
+@pytest.mark.parametrize("page", ["index.html", "search.html?q=Triangle2",
+                                  "guide/orientation.html"])
+def test_pages_open_from_files_too(browser, page):
+    """Opened from the file system, with no server: the same pages, the search
+    included, without errors."""
+    from selenium.webdriver.common.by import By
+    from selenium.webdriver.support.ui import WebDriverWait
+
+    origin = SITE.as_uri() + "/"
+    errors, requested = visit(browser, origin + page)
+    if page.startswith("search"):
+        WebDriverWait(browser, 30).until(
+            lambda driver: driver.find_elements(By.CSS_SELECTOR, "#search-results li"))
+        errors += [entry["message"] for entry in browser.get_log("browser")
+                   if entry["level"] == "SEVERE"]
+    assert not errors and not outside(origin, requested), (errors, requested)
+
+
 def test_navigation_reaches_every_guide_page(browser, origin):
     from selenium.webdriver.common.by import By
 
