@@ -880,8 +880,9 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=
         _check_out(out, shape, dtype)
     points = [_broadcast_to(a, shape) for a in arrays]
     # An out that shares memory with a point array would be read after being
-    # written: compute into a new array, then copy.
-    if out is None or any(np.may_share_memory(out, a) for a in arrays):
+    # written, and an array of shapes may turn out to hold a bad element after
+    # results were written: compute into a new array, then copy.
+    if out is None or named_shapes or any(np.may_share_memory(out, a) for a in arrays):
         result = np.empty(shape, dtype)
     else:
         result = out

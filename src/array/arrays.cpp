@@ -2,6 +2,7 @@
 
 #include "array/exact_predicates.h"
 
+#include <atomic>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -89,24 +90,79 @@ FixedPoint repeated_point(const py::array &points) {
     return {xy[0], xy[1]};
 }
 
+namespace {
+
+// Shapes that are each asked once (the array of shapes has the result's
+// shape): read a block at a time, straight into the kernel, by the workers,
+// while the calling thread holds the interpreter lock. The objects are read
+// as memory, without a Python call; with the lock held nothing can change or
+// free them meanwhile. An element that cannot be read so (a bad one, or a
+// rare object that keeps its value elsewhere) stops the run: false, and the
+// caller reads the shapes the general way.
+bool run_shape_elements(ShapeArrayKernel kernel, const ShapeRole &role,
+                        const PointLayout &layout, const Traversal<3> &traversal,
+                        std::size_t result_size, std::size_t threads) {
+    std::atomic<bool> stopped{false};
+    const std::ptrdiff_t step = traversal.inner_strides()[1];
+    struct Stop {};
+    run_parts(traversal.size(), worker_count(traversal.size(), threads),
+              [&](std::size_t, std::size_t begin, std::size_t end) {
+        int last = -1;
+        try {
+            run_blocks(traversal, std::array<PointLayout, 1>{layout}, result_size, begin, end,
+                       [&](std::size_t count, const double *const *packed,
+                           const std::array<char *, 3> &at, void *results) {
+                AnyShape shapes[block_points];
+                for (std::size_t i = 0; i < count; ++i) {
+                    const char *element = at[1] + static_cast<std::ptrdiff_t>(i) * step;
+                    if (stopped.load(std::memory_order_relaxed) ||
+                        !read_shape(*reinterpret_cast<PyObject *const *>(element), role.kinds,
+                                    last, shapes[i])) {
+                        stopped.store(true, std::memory_order_relaxed);
+                        throw Stop{};
+                    }
+                }
+                kernel(reinterpret_cast<const char *>(shapes), sizeof(AnyShape), count, packed[0],
+                       results);
+            });
+        } catch (const Stop &) {
+        }
+    });
+    return !stopped.load();
+}
+
+}  // namespace
+
 void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const ShapeRole &role,
                      const py::array &points, const py::array &out, char kind,
                      std::size_t result_size, std::size_t threads) {
     check_object_array(objects);
-    const Shapes shapes = read_shapes(objects, role);
     const std::vector<std::ptrdiff_t> extents = result_extents(out, kind, result_size);
     const PointLayout layout = point_layout(points);
     const std::vector<std::ptrdiff_t> point_steps = point_strides(points, extents);
-    const std::vector<std::ptrdiff_t> shape_steps = shape_strides(objects, extents);
-    std::vector<Traversal<3>::Strides> strides(extents.size());
-    for (std::size_t a = 0; a < extents.size(); ++a) {
-        strides[a] = {point_steps[a], shape_steps[a], out.strides(static_cast<py::ssize_t>(a))};
+    const auto traversal_over = [&](const char *shapes, std::ptrdiff_t element_size) {
+        const std::vector<std::ptrdiff_t> shape_steps = shape_strides(objects, extents, element_size);
+        std::vector<Traversal<3>::Strides> strides(extents.size());
+        for (std::size_t a = 0; a < extents.size(); ++a) {
+            strides[a] = {point_steps[a], shape_steps[a], out.strides(static_cast<py::ssize_t>(a))};
+        }
+        return Traversal<3>(extents, strides,
+                            {static_cast<char *>(const_cast<void *>(points.data())),
+                             const_cast<char *>(shapes),
+                             static_cast<char *>(const_cast<void *>(out.data()))});
+    };
+    if (objects.size() == out.size() &&
+        run_shape_elements(kernel, role, layout,
+                           traversal_over(static_cast<const char *>(objects.data()), sizeof(PyObject *)),
+                           result_size, threads)) {
+        return;
     }
-    const Traversal<3> traversal(
-        extents, strides,
-        {static_cast<char *>(const_cast<void *>(points.data())),
-         reinterpret_cast<char *>(const_cast<AnyShape *>(shapes.data())),
-         static_cast<char *>(const_cast<void *>(out.data()))});
+    // Shapes asked more than once (broadcast against the points), or one
+    // that the workers could not read: read them all first, refusing a bad
+    // one, then run without the lock.
+    const Shapes shapes = read_shapes(objects, role);
+    const Traversal<3> traversal =
+        traversal_over(reinterpret_cast<const char *>(shapes.data()), sizeof(AnyShape));
     const unsigned workers = worker_count(traversal.size(), threads);
     const std::ptrdiff_t shape_step = traversal.inner_strides()[1];
     without_lock([&] {

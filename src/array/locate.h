@@ -4,8 +4,8 @@
 //
 // A pair can only hold where the point lies in the shape's reach: a box around
 // the shape that provably contains every point the predicate, evaluated in
-// floating point as the kernel does, can place inside or on the boundary
-// (reach.cpp says why each box is sound). Shapes whose reach no box bounds
+// floating point as the kernel does (or exactly), can place inside or on the
+// boundary (reach.cpp says why each box is sound). Shapes whose reach no box bounds
 // (non-finite or extreme numbers, degenerate and needle-thin triangles) are
 // evaluated against every point, and points with non-finite or extreme
 // coordinates against every shape. A uniform grid over the boxes finds each
@@ -14,8 +14,8 @@
 
 #include "array/predicates.h"
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -186,6 +186,7 @@ py::tuple bounding_box(const py::array &points, std::size_t threads) {
 PYBIND11_MODULE(_array, m) {
     // The shapes' types are registered by planara_core.
     py::module_::import("planara_core");
+    find_shape_classes();
     using K = Kernels;
     const auto shape = py::arg("shape"), points = py::arg("points"), out = py::arg("out"),
                threads = py::arg("threads");

@@ -36,6 +36,14 @@ py::handle new_object(Wrapper &&value) {
     return obj;
 }
 
+// Makes room in the binding layer's table of live objects for n more, so that
+// making many objects does not grow it step by step.
+inline void reserve_objects(std::size_t n) {
+    py::detail::with_instance_map(nullptr, [n](py::detail::instance_map &live) {
+        live.reserve(live.size() + n);
+    });
+}
+
 // The leading strides of an array of numbers (not points) of leading shape
 // `extents`, or ValueError.
 std::vector<std::ptrdiff_t> number_strides(const py::array &numbers,
@@ -67,6 +75,7 @@ void make_objects(const std::array<py::array, K> &points, const std::array<py::a
     bases[N - 1] = static_cast<char *>(const_cast<void *>(out.data()));
     const Traversal<N> traversal(extents, strides, bases);
     const auto &steps = traversal.inner_strides();
+    reserve_objects(traversal.size());
     for_each_block(traversal, layouts, 0, traversal.size(),
                    [&](std::size_t count, const double *const *packed,
                        const std::array<char *, N> &at) {

@@ -36,17 +36,10 @@ std::string takes(const ShapeRole &role) {
 }
 
 // The classes' binding records, found once through the shared type registry
-// (planara_core registered them before this module loaded).
-const std::array<const py::detail::type_info *, 6> &records() {
-    static const std::array<const py::detail::type_info *, 6> found = [] {
-        std::array<const py::detail::type_info *, 6> r{};
-        for (std::size_t k = 0; k < r.size(); ++k) {
-            r[k] = py::detail::get_type_info(shape_classes[k].cpp);
-        }
-        return r;
-    }();
-    return found;
-}
+// when the module loads (planara_core registered them before).
+std::array<const py::detail::type_info *, 6> found_records{};
+
+const std::array<const py::detail::type_info *, 6> &records() { return found_records; }
 
 std::string type_name(PyObject *obj) {
     return py::str(py::handle(reinterpret_cast<PyObject *>(Py_TYPE(obj))).attr("__name__"));
@@ -82,6 +75,15 @@ const void *held_value(PyObject *obj, const py::detail::type_info *record) {
     return held && held.holder_constructed() ? held.value_ptr() : nullptr;
 }
 
+// The same for an instance that keeps its value in place (a class with one
+// bound base: every instance of the module's classes and of their Python
+// subclasses), reading memory only; null for any other.
+const void *held_in_place(PyObject *obj) {
+    auto *inst = reinterpret_cast<py::detail::instance *>(obj);
+    return inst->simple_layout && inst->simple_holder_constructed ? inst->simple_value_holder[0]
+                                                                 : nullptr;
+}
+
 // Which class obj is an instance of: the class of the element before first,
 // then the others (arrays are mostly of one class), then subclasses; -1 for
 // none.
@@ -97,6 +99,34 @@ int class_index(PyObject *obj, int &last) {
     return -1;
 }
 
+// The shape obj holds, if it is a live object of one of the kinds. With
+// memory_only, objects that keep their value elsewhere are left out too.
+bool try_held_shape(PyObject *obj, Kinds kinds, int &last, HeldShape &held, bool memory_only) {
+    const int k = class_index(obj, last);
+    if (k < 0 || !(kinds & kinds_of(shape_classes[static_cast<std::size_t>(k)].kind))) return false;
+    held = {shape_classes[static_cast<std::size_t>(k)].kind,
+            memory_only ? held_in_place(obj) : held_value(obj, records()[static_cast<std::size_t>(k)])};
+    return held.wrapper != nullptr;
+}
+
+void convert(const HeldShape &held, AnyShape &s) {
+    s.kind = held.kind;
+    switch (held.kind) {
+        case Kind::line: s.line = params_of(*static_cast<const Line2 *>(held.wrapper)); break;
+        case Kind::triangle:
+            s.triangle = params_of(*static_cast<const Triangle2 *>(held.wrapper));
+            break;
+        case Kind::circle: s.circle = params_of(*static_cast<const Circle2 *>(held.wrapper)); break;
+        case Kind::iso_rectangle:
+            s.iso_rectangle = params_of(*static_cast<const IsoRectangle2 *>(held.wrapper));
+            break;
+        case Kind::segment:
+            s.segment = params_of(*static_cast<const Segment2 *>(held.wrapper));
+            break;
+        case Kind::ray: s.ray = params_of(*static_cast<const Ray2 *>(held.wrapper)); break;
+    }
+}
+
 }  // namespace
 
 void check_object_array(const py::array &objects) {
@@ -105,58 +135,63 @@ void check_object_array(const py::array &objects) {
     }
 }
 
+void find_shape_classes() {
+    for (std::size_t k = 0; k < found_records.size(); ++k) {
+        found_records[k] = py::detail::get_type_info(shape_classes[k].cpp);
+    }
+}
+
 HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRole &role,
                      int &last) {
     PyObject *obj = static_cast<PyObject *const *>(objects.data())[index];
+    HeldShape held;
+    if (try_held_shape(obj, role.kinds, last, held, false)) return held;
+    refuse_shape(objects, index, role);
+}
+
+[[noreturn]] void refuse_shape(const py::array &objects, std::size_t index,
+                               const ShapeRole &role) {
+    PyObject *obj = static_cast<PyObject *const *>(objects.data())[index];
+    int last = -1;
     const int k = class_index(obj, last);
     if (k < 0 || !(role.kinds & kinds_of(shape_classes[static_cast<std::size_t>(k)].kind))) {
         throw py::type_error(takes(role) + ", not " + type_name(obj) + " (" +
                              position(role.argument, objects, index) + ")");
     }
-    const void *value = held_value(obj, records()[static_cast<std::size_t>(k)]);
-    if (value == nullptr) {
-        throw py::type_error(position(role.argument, objects, index) +
-                             ": object was created without __init__ and holds no value");
-    }
-    return {shape_classes[static_cast<std::size_t>(k)].kind, value};
+    throw py::type_error(position(role.argument, objects, index) +
+                         ": object was created without __init__ and holds no value");
+}
+
+bool read_shape(PyObject *obj, Kinds kinds, int &last, AnyShape &s) {
+    HeldShape held;
+    if (!try_held_shape(obj, kinds, last, held, true)) return false;
+    convert(held, s);
+    return true;
 }
 
 Shapes read_shapes(const py::array &objects, const ShapeRole &role) {
+    check_object_array(objects);
     Shapes shapes(static_cast<std::size_t>(objects.size()));
+    auto *const *elements = static_cast<PyObject *const *>(objects.data());
     int last = -1;
     for (std::size_t i = 0; i < shapes.size(); ++i) {
-        const HeldShape held = held_shape(objects, i, role, last);
-        AnyShape &s = shapes[i];
-        s.kind = held.kind;
-        switch (held.kind) {
-            case Kind::line: s.line = params_of(*static_cast<const Line2 *>(held.wrapper)); break;
-            case Kind::triangle:
-                s.triangle = params_of(*static_cast<const Triangle2 *>(held.wrapper));
-                break;
-            case Kind::circle:
-                s.circle = params_of(*static_cast<const Circle2 *>(held.wrapper));
-                break;
-            case Kind::iso_rectangle:
-                s.iso_rectangle = params_of(*static_cast<const IsoRectangle2 *>(held.wrapper));
-                break;
-            case Kind::segment:
-                s.segment = params_of(*static_cast<const Segment2 *>(held.wrapper));
-                break;
-            case Kind::ray: s.ray = params_of(*static_cast<const Ray2 *>(held.wrapper)); break;
+        if (!read_shape(elements[i], role.kinds, last, shapes[i])) {
+            convert(held_shape(objects, i, role, last), shapes[i]);
         }
     }
     return shapes;
 }
 
 std::vector<std::ptrdiff_t> shape_strides(const py::array &objects,
-                                          const std::vector<std::ptrdiff_t> &extents) {
+                                          const std::vector<std::ptrdiff_t> &extents,
+                                          std::ptrdiff_t element_size) {
     const auto axes = static_cast<std::ptrdiff_t>(extents.size());
     const auto own = static_cast<std::ptrdiff_t>(objects.ndim());
     if (own > axes) {
         throw py::value_error("the shapes have more axes than the result");
     }
     std::vector<std::ptrdiff_t> strides(extents.size(), 0);
-    std::ptrdiff_t step = sizeof(AnyShape);
+    std::ptrdiff_t step = element_size;
     for (std::ptrdiff_t a = own; a-- > 0;) {
         const std::ptrdiff_t extent = objects.shape(a), at = a + axes - own;
         if (extent != 1) {

@@ -83,9 +83,26 @@ HeldShape held_shape(const py::array &objects, std::size_t index, const ShapeRol
 // The elements of a C-contiguous object array, in C order.
 Shapes read_shapes(const py::array &objects, const ShapeRole &role);
 
-// The byte steps through read_shapes(objects) that broadcast it to the leading
-// shape `extents` (numpy's rules; the Python layer has checked that they fit).
+// Finds the shape classes' binding records; called once, when the module
+// loads (planara_core registered the classes before).
+void find_shape_classes();
+
+// Reading a shape as memory only, without a Python call, as worker threads
+// may while the calling thread holds the interpreter lock (so that no object
+// can change or go away): reads obj into s if it is a live object of one of
+// the kinds that keeps its value in place (every object of the module's
+// classes and their Python subclasses does), and otherwise returns false,
+// for the calling thread to read it with read_shapes or raise its error.
+bool read_shape(PyObject *obj, Kinds kinds, int &last, AnyShape &s);
+[[noreturn]] void refuse_shape(const py::array &objects, std::size_t index,
+                               const ShapeRole &role);
+
+// The byte steps through an array of elements of `element_size` bytes laid
+// out as the C-contiguous `objects` (the objects themselves, or what
+// read_shapes makes of them) that broadcast it to the leading shape `extents`
+// (numpy's rules; the Python layer has checked that they fit).
 std::vector<std::ptrdiff_t> shape_strides(const py::array &objects,
-                                          const std::vector<std::ptrdiff_t> &extents);
+                                          const std::vector<std::ptrdiff_t> &extents,
+                                          std::ptrdiff_t element_size);
 
 }  // namespace planara::bulk

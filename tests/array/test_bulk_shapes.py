@@ -156,3 +156,24 @@ def test_bounds_refuse_what_has_no_box(bad):
     with pytest.raises(TypeError, match="bounds.. takes a Triangle2, Circle2, IsoRectangle2 or "
                                         "Segment2 as shapes"):
         pa.bounds([pc.Triangle2(P(0, 0), P(1, 0), P(0, 1)), bad])
+
+
+class MarkedTriangle(pc.Triangle2):
+    """A Python subclass: its instances answer as the class's."""
+
+
+def test_large_arrays_read_by_the_workers_answer_and_refuse_as_small_ones():
+    rng = np.random.default_rng(4)
+    corners = rng.integers(0, 8, (3, 200_001, 2)).astype(float)
+    shapes = pa.triangles(*corners)
+    shapes[7] = MarkedTriangle(*(P(*c[7]) for c in corners))
+    pts = rng.integers(0, 8, (200_001, 2)).astype(float)
+    got = pa.bounded_side(shapes, pts, threads=3)
+    sample = rng.integers(0, len(pts), 2000).tolist() + [7]
+    assert [got[i] for i in sample] == \
+        [shapes[i].bounded_side(P(*pts[i])) for i in sample]
+    out = np.full(len(pts), 7, np.int8)
+    shapes[-1] = None
+    with pytest.raises(TypeError, match=r"not NoneType \(shape\[200000\]\)"):
+        pa.bounded_side(shapes, pts, out=out, threads=2)
+    assert (out == 7).all()
