@@ -78,8 +78,10 @@ def test_many_points_and_shapes_on_several_threads():
     shapes = np.concatenate([pa.triangles(*corners.transpose(1, 0, 2)),
                              pa.circles(corners[:100, 0], rng.integers(0, 9, 100) / 4),
                              pa.iso_rectangles(corners[:100, 1], corners[:100, 2])])
-    pts = np.concatenate([rng.integers(-4, 44, (20000, 2)) / 4, rng.uniform(0, 10, (20000, 2)),
-                          [[np.nan, 1.0], [np.inf, 0.0], [1e300, -1e300]]])
+    # more points than one chunk of the search holds, the wild ones among them
+    pts = np.concatenate([rng.integers(-4, 44, (60000, 2)) / 4, rng.uniform(0, 10, (80000, 2))])
+    pts = np.insert(pts, [0, 65535, 65536, 100000], [[np.nan, 1.0], [np.inf, 0.0], [1e300, -1e300],
+                                                     [2.0**450, 2.0**451]], axis=0)
     for boundary in (True, False):
         expected = all_pairs(shapes, pts, boundary)
         for threads in (1, 2, 5):
