@@ -113,15 +113,17 @@ bool run_shape_elements(ShapeArrayKernel kernel, const ShapeRole &role,
                        [&](std::size_t count, const double *const *packed,
                            const std::array<char *, 3> &at, void *results) {
                 AnyShape shapes[block_points];
-                for (std::size_t i = 0; i < count; ++i) {
-                    const char *element = at[1] + static_cast<std::ptrdiff_t>(i) * step;
+                const auto object = [&](std::size_t i) {
+                    return *reinterpret_cast<PyObject *const *>(
+                        at[1] + static_cast<std::ptrdiff_t>(i) * step);
+                };
+                read_ahead(count, last, object, [&](std::size_t i) {
                     if (stopped.load(std::memory_order_relaxed) ||
-                        !read_shape(*reinterpret_cast<PyObject *const *>(element), role.kinds,
-                                    last, shapes[i])) {
+                        !read_shape(object(i), role.kinds, last, shapes[i])) {
                         stopped.store(true, std::memory_order_relaxed);
                         throw Stop{};
                     }
-                }
+                });
                 kernel(reinterpret_cast<const char *>(shapes), sizeof(AnyShape), count, packed[0],
                        results);
             });

@@ -48,7 +48,9 @@ void shape_bounds(const py::array &shapes, const py::array &out) {
         "shapes"};
     auto *bounds = static_cast<double *>(const_cast<void *>(out.data()));
     int last = -1;
-    for (std::size_t i = 0, n = static_cast<std::size_t>(shapes.size()); i < n; ++i) {
+    auto *const *elements = static_cast<PyObject *const *>(shapes.data());
+    read_ahead(static_cast<std::size_t>(shapes.size()), last,
+               [&](std::size_t i) { return elements[i]; }, [&](std::size_t i) {
         const HeldShape held = held_shape(shapes, i, role, last);
         CGAL::Bbox_2 box;
         switch (held.kind) {
@@ -62,7 +64,7 @@ void shape_bounds(const py::array &shapes, const py::array &out) {
         }
         double *b = bounds + 4 * i;
         b[0] = box.xmin(), b[1] = box.ymin(), b[2] = box.xmax(), b[3] = box.ymax();
-    }
+    });
 }
 
 }  // namespace planara::bulk

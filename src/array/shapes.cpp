@@ -169,16 +169,22 @@ bool read_shape(PyObject *obj, Kinds kinds, int &last, AnyShape &s) {
     return true;
 }
 
+void prefetch_held(PyObject *obj, int last) {
+    if (last < 0 || Py_TYPE(obj) != records()[static_cast<std::size_t>(last)]->type) return;
+    auto *inst = reinterpret_cast<py::detail::instance *>(obj);
+    if (inst->simple_layout) __builtin_prefetch(inst->simple_value_holder[0]);
+}
+
 Shapes read_shapes(const py::array &objects, const ShapeRole &role) {
     check_object_array(objects);
     Shapes shapes(static_cast<std::size_t>(objects.size()));
     auto *const *elements = static_cast<PyObject *const *>(objects.data());
     int last = -1;
-    for (std::size_t i = 0; i < shapes.size(); ++i) {
+    read_ahead(shapes.size(), last, [&](std::size_t i) { return elements[i]; }, [&](std::size_t i) {
         if (!read_shape(elements[i], role.kinds, last, shapes[i])) {
             convert(held_shape(objects, i, role, last), shapes[i]);
         }
-    }
+    });
     return shapes;
 }
 

@@ -94,6 +94,15 @@ void find_shape_classes();
 // classes and their Python subclasses does), and otherwise returns false,
 // for the calling thread to read it with read_shapes or raise its error.
 bool read_shape(PyObject *obj, Kinds kinds, int &last, AnyShape &s);
+
+// Objects lie anywhere in memory, so readers ask for them ahead: calls
+// read(i) for i = 0 .. count - 1 in order, having asked for the header of
+// object(i) some elements before and then for the value it holds (when it is
+// an instance of the class read last, `last` as read_shape keeps it, whose
+// layout is known).
+template <class Object, class Read>
+void read_ahead(std::size_t count, const int &last, Object &&object, Read &&read);
+void prefetch_held(PyObject *obj, int last);
 [[noreturn]] void refuse_shape(const py::array &objects, std::size_t index,
                                const ShapeRole &role);
 
@@ -104,5 +113,18 @@ bool read_shape(PyObject *obj, Kinds kinds, int &last, AnyShape &s);
 std::vector<std::ptrdiff_t> shape_strides(const py::array &objects,
                                           const std::vector<std::ptrdiff_t> &extents,
                                           std::ptrdiff_t element_size);
+
+// ---------------------------------------------------------------------------
+
+template <class Object, class Read>
+void read_ahead(std::size_t count, const int &last, Object &&object, Read &&read) {
+    constexpr std::size_t ahead = 16;  // headers; values half as many
+    for (std::size_t i = 0; i < count && i < ahead; ++i) __builtin_prefetch(object(i));
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + ahead < count) __builtin_prefetch(object(i + ahead));
+        if (i + ahead / 2 < count) prefetch_held(object(i + ahead / 2), last);
+        read(i);
+    }
+}
 
 }  // namespace planara::bulk
