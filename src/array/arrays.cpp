@@ -234,7 +234,7 @@ std::vector<PointMatches> find_pairs(const Shapes &shapes, const Traversal<1> &t
     std::vector<PointMatches> found(part_count(size, workers));
     const ShapeIndex index(shapes);
     run_parts(size, workers, [&](std::size_t k, std::size_t begin, std::size_t end) {
-        found[k] = locate_points(index, holds, [&](auto &&block) {
+        found[k] = locate_points(index, holds, end - begin, [&](auto &&block) {
             for_each_block(traversal, std::array<PointLayout, 1>{layout}, begin, end,
                            [&](std::size_t count, const double *const *packed, const auto &) {
                                block(count, packed[0]);

@@ -99,11 +99,12 @@ private:
     std::vector<std::uint32_t> everywhere_; // shapes tested against every point, in order
 };
 
-// The pairs of the points given to `points` (which calls block(count, packed
-// xy) for them in order) and the index's shapes, with holds(shape index, x,
-// y) deciding a pair.
+// The pairs of the `count` points given to `points` (which calls
+// block(count, packed xy) for them in order) and the index's shapes, with
+// holds(shape index, x, y) deciding a pair.
 template <class Holds, class ForEachPointBlock>
-PointMatches locate_points(const ShapeIndex &index, Holds &&holds, ForEachPointBlock &&points);
+PointMatches locate_points(const ShapeIndex &index, Holds &&holds, std::size_t count,
+                           ForEachPointBlock &&points);
 
 // ---------------------------------------------------------------------------
 
@@ -148,9 +149,11 @@ inline constexpr std::size_t chunk_points = std::size_t{1} << 16;
 template <class Holds>
 class ChunkLocator {
 public:
-    ChunkLocator(const ShapeIndex &index, const Holds &holds, PointMatches &found)
-        : index_(index), holds_(holds), found_(found) {
+    // For `count` points in all, whose pairs go to found.
+    ChunkLocator(const ShapeIndex &index, const Holds &holds, std::size_t count, PointMatches &found)
+        : index_(index), holds_(holds), found_(found), expected_(count) {
         xy_.reserve(2 * chunk_points);
+        found_.counts.reserve(count);
     }
 
     // Takes `count` packed points, asking each full chunk.
@@ -196,6 +199,16 @@ private:
             counts_[i] = static_cast<std::uint32_t>(used - first_[i]);
         }
         std::size_t at = found_.shapes.size();
+        if (at == 0 && n < expected_) {
+            // Room for as many pairs per point as the first chunk found, and
+            // an eighth more, up to four a point (no more than the points
+            // take): growing by doubling would copy the pairs and touch
+            // twice the memory.
+            const double per_point =
+                std::min(1.125 * static_cast<double>(used) / static_cast<double>(n), 4.0);
+            const double room = per_point * static_cast<double>(expected_);
+            found_.shapes.reserve(static_cast<std::size_t>(room) + 1024);
+        }
         found_.shapes.resize(at + used);
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint32_t *from = pairs_.data() + first_[i];
@@ -236,6 +249,7 @@ private:
     const ShapeIndex &index_;
     const Holds &holds_;
     PointMatches &found_;
+    std::size_t expected_;
     std::vector<double> xy_;            // the chunk's points, packed
     std::vector<std::size_t> cells_;    // of each point
     struct Sorted {
@@ -251,9 +265,10 @@ private:
 };
 
 template <class Holds, class ForEachPointBlock>
-PointMatches locate_points(const ShapeIndex &index, Holds &&holds, ForEachPointBlock &&points) {
+PointMatches locate_points(const ShapeIndex &index, Holds &&holds, std::size_t count,
+                           ForEachPointBlock &&points) {
     PointMatches found;
-    ChunkLocator<std::decay_t<Holds>> locator(index, holds, found);
+    ChunkLocator<std::decay_t<Holds>> locator(index, holds, count, found);
     points([&](std::size_t count, const double *xy) { locator.add(count, xy); });
     locator.finish();
     return found;
