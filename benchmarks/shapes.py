@@ -127,7 +127,7 @@ def scaling_table(args, rng):
     last = None
     for n in (10**5, 10**6, 10**7):
         points = rng.uniform(0, 1, (n, 2))
-        t = median_time(lambda: pa.locate(shapes, points, threads=1), max(1, args.rounds // 2))
+        t = median_time(lambda: pa.locate(shapes, points, threads=1), args.rounds)
         print(f"| {n:,} | {fmt_time(t)} | {times(t / last) if last else ''} |")
         last = t
 
