@@ -721,9 +721,8 @@ def locate(shapes, points, *, boundary=True, threads=None, exact=False):
     """
     array = _object_array("locate", "shapes", (Triangle2, Circle2, IsoRectangle2), shapes)
     coordinates = _points("points", points)
-    if not isinstance(boundary, bool):
-        raise TypeError(f"boundary must be a bool, not {type(boundary).__name__}")
-    return _array.locate(array, coordinates, boundary, _threads(threads), _exact(exact))
+    return _array.locate(array, coordinates, _flag("boundary", boundary), _threads(threads),
+                         _flag("exact", exact))
 
 
 def _names(classes):
@@ -853,11 +852,11 @@ def _objects(native, named_points, named_numbers={}):
     return out
 
 
-def _exact(exact):
+def _flag(name, value):
     # numpy's bool too: a flag may come out of an array.
-    if not isinstance(exact, (bool, np.bool_)):
-        raise TypeError(f"exact must be a bool, not {type(exact).__name__}")
-    return bool(exact)
+    if not isinstance(value, (bool, np.bool_)):
+        raise TypeError(f"{name} must be a bool, not {type(value).__name__}")
+    return bool(value)
 
 
 _NO_FLAG = object()  # a function without an exact form
@@ -875,7 +874,7 @@ def _elementwise(native, leading_args, named_points, dtype, out, threads, exact=
                               **{name: a.shape[:-1] for name, a in zip(named_points, arrays)}},
                              points=named_points)
     workers = _threads(threads)
-    flags = () if exact is _NO_FLAG else (_exact(exact),)
+    flags = () if exact is _NO_FLAG else (_flag("exact", exact),)
     if out is not None:
         _check_out(out, shape, dtype)
     points = [_broadcast_to(a, shape) for a in arrays]

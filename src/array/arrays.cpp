@@ -180,14 +180,16 @@ void run_shape_array(ShapeArrayKernel kernel, const py::array &objects, const Sh
 
 namespace {
 
-// Whether shape s holds a point: its bounded side is 1, or 0 too with
-// boundary.
+// Whether a shape whose bounded side of a point is `side` holds the point:
+// the side is 1, or 0 too with boundary.
+bool holds_at(int side, bool boundary) { return boundary ? side >= 0 : side == 1; }
+
+// Whether shape s holds a point.
 struct Holds {
     const Shapes &shapes;
     bool boundary;
     bool operator()(std::uint32_t s, double x, double y) const {
-        const int side = any_bounded_side(shapes[s], x, y);
-        return boundary ? side >= 0 : side == 1;
+        return holds_at(any_bounded_side(shapes[s], x, y), boundary);
     }
 };
 
@@ -221,7 +223,7 @@ struct HoldsExactly {
         const int side = e.kind == Kind::triangle ? exact_bounded_side(e.triangle, x, y)
                          : e.kind == Kind::circle ? exact_bounded_side(e.circle, x, y)
                                                   : exact_bounded_side(e.iso_rectangle, x, y);
-        return boundary ? side >= 0 : side == 1;
+        return holds_at(side, boundary);
     }
 };
 
