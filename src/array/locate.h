@@ -193,7 +193,7 @@ private:
             if (wild_point(x, y)) {
                 for (std::uint32_t s = 0; s < shapes; ++s) keep(s, holds_(s, x, y));
             } else {
-                index_.for_each_candidate(index_.cell_of(x, y), x, y,
+                index_.for_each_candidate(sorted_[k].cell, x, y,
                                           [&](std::uint32_t s) { keep(s, holds_(s, x, y)); });
             }
             counts_[i] = static_cast<std::uint32_t>(used - first_[i]);
@@ -241,7 +241,7 @@ private:
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint32_t k = counts_[group(cells_[i])]++;
             order_[k] = static_cast<std::uint32_t>(i);
-            sorted_[k] = {xy_[2 * i], xy_[2 * i + 1]};
+            sorted_[k] = {xy_[2 * i], xy_[2 * i + 1], cells_[i]};
         }
         counts_.resize(n);
     }
@@ -254,6 +254,7 @@ private:
     std::vector<std::size_t> cells_;    // of each point
     struct Sorted {
         double x, y;
+        std::size_t cell;
     };
     std::vector<Sorted> sorted_;        // the points in the order of asking
     std::vector<std::uint32_t> order_;  // where each came from
